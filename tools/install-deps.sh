@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs, from Debian's archive, whatever the build and the tests need and this machine
+# lacks, and generates the Chinese locales the tests switch between. Idempotent: a machine
+# that has everything is left alone and nothing is downloaded.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang clang-format clang-tidy libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev libxtst-dev
+  fonts-wqy-zenhei fonts-arphic-uming fonts-dejavu-core
+  xvfb xdotool x11-utils imagemagick locales strace
+  g++-mingw-w64-i686 wine wine32:i386
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: missing packages: ${missing[*]} (run as root to install them)" >&2
+    exit 1
+  fi
+  case " ${missing[*]} " in
+    *":i386 "*) dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386 ;;
+  esac
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Locales: the variant choice follows LC_ALL/LC_MESSAGES/LANG on Linux, and Wine derives the
+# Windows UI language and ANSI code page from them.
+need_locales=0
+for l in zh_CN.utf8 zh_TW.utf8 en_US.utf8; do
+  locale -a 2>/dev/null | grep -qx "$l" || need_locales=1
+done
+if [ "$need_locales" -eq 1 ] && [ "$(id -u)" -eq 0 ]; then
+  sed -i -E 's/^# *((zh_CN|zh_TW|en_US)\.UTF-8 UTF-8)/\1/' /etc/locale.gen
+  grep -qE '^zh_CN\.UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >> /etc/locale.gen
+  grep -qE '^zh_TW\.UTF-8' /etc/locale.gen || echo 'zh_TW.UTF-8 UTF-8' >> /etc/locale.gen
+  grep -qE '^en_US\.UTF-8' /etc/locale.gen || echo 'en_US.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
+fi
