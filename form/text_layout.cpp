@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "form/control.h"
 #include "form/utf8.h"
 
 namespace n5::form {
@@ -136,6 +137,11 @@ std::vector<TextLine> LayoutText(TextMetrics& metrics, const Font& font, std::st
     while (first < chars.size() && IsSpace(chars[first].code)) ++first;
   }
   return lines;
+}
+
+std::vector<TextLine> LayoutLabel(TextMetrics& metrics, const Control& label) {
+  return LayoutText(metrics, label.font(), label.caption(), label.width(), label.height(),
+                    label.alignment(), !label.auto_size());
 }
 
 }  // namespace n5::form

@@ -26,4 +26,10 @@ struct TextLine {
 std::vector<TextLine> LayoutText(TextMetrics& metrics, const Font& font, std::string_view text,
                                  float width, float height, Alignment alignment, bool wrap);
 
+class Control;
+
+// The lines of a label's caption as the label shows them: on one line when it sizes itself
+// to its caption, wrapped within its width and cut off at its bottom edge otherwise.
+std::vector<TextLine> LayoutLabel(TextMetrics& metrics, const Control& label);
+
 }  // namespace n5::form

@@ -102,6 +102,27 @@ CursorChoice Window::CursorAt(float x, float y) const {
   }
 }
 
+std::vector<const Control*> Window::PaintOrder() const {
+  std::vector<const Control*> order;
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    const Control& c = **it;
+    if (c.visible() && c.container() == nullptr && c.kind() != ControlKind::PictureBox) {
+      order.push_back(&c);
+    }
+  }
+  for (auto box = controls_.rbegin(); box != controls_.rend(); ++box) {
+    if (!(*box)->visible() || (*box)->container() != nullptr ||
+        (*box)->kind() != ControlKind::PictureBox) {
+      continue;
+    }
+    order.push_back(box->get());
+    for (auto child = controls_.rbegin(); child != controls_.rend(); ++child) {
+      if ((*child)->visible() && (*child)->container() == box->get()) order.push_back(child->get());
+    }
+  }
+  return order;
+}
+
 Rect Window::ClientRect(const Control& control) const {
   Rect rect = control.rect();
   for (const Control* c = control.container(); c != nullptr; c = c->container()) {

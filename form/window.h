@@ -72,6 +72,10 @@ class Window {
   Control* ControlAt(float x, float y) const;
   CursorChoice CursorAt(float x, float y) const;
 
+  // The visible controls in the order to draw them, back to front: the labels and images of
+  // the window, then each picture box followed by the labels it contains.
+  std::vector<const Control*> PaintOrder() const;
+
   // A control's rectangle in client coordinates, and the part of it its container shows.
   Rect ClientRect(const Control& control) const;
   Rect VisibleRect(const Control& control) const;

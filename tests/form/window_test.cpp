@@ -192,3 +192,15 @@ TEST(ControlArray, GivesElementsByIndexAndFailsPastTheEnd) {
 
 }  // namespace
 }  // namespace n5::form
+
+namespace n5::form {
+namespace {
+
+TEST_F(WindowTest, PaintsBackToFrontWithPictureBoxesInFrontOfTheirContainersLabels) {
+  std::vector<std::string> names;
+  for (const Control* c : window.PaintOrder()) names.push_back(c->name());
+  EXPECT_EQ(names, (std::vector<std::string>{"back", "label", "box", "inner"}));
+}
+
+}  // namespace
+}  // namespace n5::form
