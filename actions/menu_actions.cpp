@@ -58,7 +58,7 @@ void frmSplash::OpenHelpDocument() {
 // Starts the browser from its fixed place on the system drive. When it cannot be started,
 // the address goes to the system's default browser instead, and only if that fails too does
 // a message box say why. The window stays as it was.
-void frmSplash::OpenWebAddress(std::string url) {
+void frmSplash::OpenWebAddress(const std::string& url) {
   std::string start_failure;
   try {
     std::string buffer(256, ' ');

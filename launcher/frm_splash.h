@@ -90,7 +90,7 @@ class frmSplash {
   // Actions (actions/).
   void RunMenuItem(std::int16_t index);
   void OpenHelpDocument();
-  void OpenWebAddress(std::string url);
+  void OpenWebAddress(const std::string& url);
 
   // The element count of pcb: the number of menu items, never stored.
   std::int16_t MenuItemCount() const { return pcb.Count(); }

@@ -62,9 +62,8 @@ void frmSplash::SelectPreviousItem() {
 
 void frmSplash::SelectNextItem() {
   SkipOnFailure([&] {
-    if (SelectedIndex == NoSelection) {
-      SelectedIndex = 0;
-    } else if (SelectedIndex == Sub16(pcb.Count(), 1)) {
+    // From no selection and from the last item alike, the first item.
+    if (SelectedIndex == NoSelection || SelectedIndex == Sub16(pcb.Count(), 1)) {
       SelectedIndex = 0;
     } else {
       SelectedIndex = Add16(SelectedIndex, 1);
