@@ -2,7 +2,8 @@
 # builds, and then runs the launcher or every test.
 JOBS ?= 2
 
-.PHONY: all deps build build-sanitize test test-unit test-sanitize format-check run clean
+.PHONY: all deps build build-sanitize build-fuzz test fuzz fuzz-short format-check run clean
+FUZZ_SECONDS ?= 600
 
 all: build
 
@@ -17,8 +18,29 @@ build-sanitize: deps
 	cmake --preset sanitize >/dev/null
 	cmake --build --preset sanitize -j $(JOBS)
 
-# Every test of the optimised build, then the core's tests again under ASan and UBSan.
-test: build build-sanitize format-check
+build-fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS) --target n5_event_fuzzer
+
+# The core against its reference model, on the committed corpus and what grows from it. New
+# inputs go to build/fuzz/corpus; an input that finds a fault lands in build/fuzz/artifacts
+# and belongs in tests/fuzz/corpus once the fault is fixed.
+fuzz-run = mkdir -p build/fuzz/corpus build/fuzz/artifacts && \
+	build/fuzz/bin/n5_event_fuzzer -max_total_time=$(1) -timeout=10 \
+	  -artifact_prefix=build/fuzz/artifacts/ build/fuzz/corpus tests/fuzz/corpus
+
+fuzz: build-fuzz
+	$(call fuzz-run,$(FUZZ_SECONDS))
+
+fuzz-short: build-fuzz
+	@mkdir -p build/fuzz
+	@$(call fuzz-run,30) > build/fuzz/run.log 2>&1 || { tail -n 40 build/fuzz/run.log; exit 1; }
+	@echo "fuzz: $$(tail -n 1 build/fuzz/run.log)"
+
+
+# Every test of the optimised build, a bounded fuzz run, then the core's tests again under
+# ASan and UBSan.
+test: build build-sanitize format-check fuzz-short
 	ctest --preset linux -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS) -LE e2e
 

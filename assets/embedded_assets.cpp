@@ -1,0 +1,74 @@
+#include "assets/embedded_assets.h"
+
+#include <cstddef>
+
+// Defined by the sources cmake/embed.cmake generates, one per file listed in CMakeLists.txt.
+namespace n5::assets::embedded {
+extern const std::uint8_t pictures_background_bmp[];
+extern const std::size_t pictures_background_bmp_size;
+extern const std::uint8_t pictures_normal_bmp[];
+extern const std::size_t pictures_normal_bmp_size;
+extern const std::uint8_t pictures_hover_bmp[];
+extern const std::size_t pictures_hover_bmp_size;
+extern const std::uint8_t pictures_designed_bmp[];
+extern const std::size_t pictures_designed_bmp_size;
+extern const std::uint8_t pictures_help_bmp[];
+extern const std::size_t pictures_help_bmp_size;
+extern const std::uint8_t pictures_banner_bmp[];
+extern const std::size_t pictures_banner_bmp_size;
+extern const std::uint8_t cursors_hand_cur[];
+extern const std::size_t cursors_hand_cur_size;
+extern const std::uint8_t cursors_hand_colour_cur[];
+extern const std::size_t cursors_hand_colour_cur_size;
+extern const std::uint8_t icon_n5_ico[];
+extern const std::size_t icon_n5_ico_size;
+}  // namespace n5::assets::embedded
+
+namespace n5::assets {
+namespace {
+
+struct Entry {
+  std::string_view file_name;
+  const std::uint8_t* bytes = nullptr;
+  const std::size_t* size = nullptr;
+};
+
+// A switch without default, so that an AssetId added without a file fails to compile.
+Entry Lookup(AssetId id) {
+  using namespace embedded;
+  switch (id) {
+    case AssetId::Background:
+      return {"pictures/background.bmp", pictures_background_bmp, &pictures_background_bmp_size};
+    case AssetId::NormalItem:
+      return {"pictures/normal.bmp", pictures_normal_bmp, &pictures_normal_bmp_size};
+    case AssetId::HoverItem:
+      return {"pictures/hover.bmp", pictures_hover_bmp, &pictures_hover_bmp_size};
+    case AssetId::DesignedItem:
+      return {"pictures/designed.bmp", pictures_designed_bmp, &pictures_designed_bmp_size};
+    case AssetId::HelpIcon:
+      return {"pictures/help.bmp", pictures_help_bmp, &pictures_help_bmp_size};
+    case AssetId::Banner:
+      return {"pictures/banner.bmp", pictures_banner_bmp, &pictures_banner_bmp_size};
+    case AssetId::HandCursor:
+      return {"cursors/hand.cur", cursors_hand_cur, &cursors_hand_cur_size};
+    case AssetId::ColourHandCursor:
+      return {"cursors/hand_colour.cur", cursors_hand_colour_cur, &cursors_hand_colour_cur_size};
+    case AssetId::ProgramIcon:
+      return {"icon/n5.ico", icon_n5_ico, &icon_n5_ico_size};
+  }
+  return {};  // not an AssetId at all
+}
+
+}  // namespace
+
+std::span<const std::uint8_t> Bytes(AssetId id) {
+  const Entry entry = Lookup(id);
+  if (entry.bytes == nullptr) return {};
+  return {entry.bytes, *entry.size};
+}
+
+std::string_view FileName(AssetId id) {
+  return Lookup(id).file_name;
+}
+
+}  // namespace n5::assets
