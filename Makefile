@@ -1,8 +1,9 @@
 # The README's commands. Each installs what the machine lacks (Debian packages, locales),
 # builds, and then runs the launcher or every test.
+SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: all deps build build-sanitize build-fuzz test fuzz fuzz-short format-check run clean
+.PHONY: all deps build build-sanitize build-fuzz test fuzz fuzz-short lint format-check run clean
 FUZZ_SECONDS ?= 600
 
 all: build
@@ -43,6 +44,12 @@ fuzz-short: build-fuzz
 test: build build-sanitize format-check fuzz-short
 	ctest --preset linux -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS) -LE e2e
+
+# clang-tidy over every source of the Linux build (the core, the Linux front end, the tools).
+lint: build
+	@files=$$(git ls-files '*.cpp' | grep -v '^win32/\|^tests/'); \
+	clang-tidy -p build/linux --quiet $$files 2>&1 | grep -E '(warning|error):' ; \
+	test $${PIPESTATUS[0]} -eq 0
 
 format-check:
 	@files=$$(git ls-files '*.h' '*.cpp'); \
