@@ -6,7 +6,9 @@ set(args "")
 file(STRINGS ${EVENTS} lines ENCODING UTF-8)
 foreach(line IN LISTS lines)
   if(line MATCHES "^#! (.*)$")
-    list(APPEND args "${CMAKE_MATCH_1}")
+    # A semicolon inside an argument must not split it into two list elements.
+    string(REPLACE ";" "\\;" arg "${CMAKE_MATCH_1}")
+    list(APPEND args "${arg}")
   endif()
 endforeach()
 
