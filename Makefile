@@ -3,7 +3,8 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: all deps build build-sanitize build-fuzz test fuzz fuzz-short lint format-check run clean
+.PHONY: all deps build build-sanitize build-fuzz build-win32 test fuzz fuzz-short lint \
+	format-check run run-windows clean
 FUZZ_SECONDS ?= 600
 
 all: build
@@ -18,6 +19,11 @@ build: deps
 build-sanitize: deps
 	cmake --preset sanitize >/dev/null
 	cmake --build --preset sanitize -j $(JOBS)
+
+# The Windows launcher, cross-compiled: build/win32/bin/n5launcher.exe (the Wine tests run it).
+build-win32: deps
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 -j $(JOBS)
 
 build-fuzz: deps
 	cmake --preset fuzz >/dev/null
@@ -41,7 +47,7 @@ fuzz-short: build-fuzz
 
 # Every test of the optimised build, a bounded fuzz run, then the core's tests again under
 # ASan and UBSan.
-test: build build-sanitize format-check fuzz-short
+test: build build-sanitize build-win32 format-check fuzz-short
 	ctest --preset linux -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS) -LE e2e
 
@@ -57,6 +63,10 @@ format-check:
 
 run: build
 	bash tools/run-demo.sh
+
+# The Windows launcher under Wine, from a demo disc mapped as drive D:.
+run-windows: build build-win32
+	bash tools/run-windows.sh
 
 clean:
 	rm -rf build
