@@ -4,7 +4,7 @@ SHELL := /bin/bash
 JOBS ?= 2
 
 .PHONY: all deps build build-sanitize build-fuzz build-win32 test fuzz fuzz-short lint \
-	format-check run run-windows clean
+	format-check run run-windows bench clean
 FUZZ_SECONDS ?= 600
 
 all: build
@@ -67,6 +67,12 @@ run: build
 # The Windows launcher under Wine, from a demo disc mapped as drive D:.
 run-windows: build build-win32
 	bash tools/run-windows.sh
+
+# Start-up, memory, event cost and size, side by side with the floors and a peer.
+bench: deps build-win32
+	cmake --preset release >/dev/null
+	cmake --build --preset release -j $(JOBS)
+	bash bench/run.sh
 
 clean:
 	rm -rf build

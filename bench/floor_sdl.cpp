@@ -40,6 +40,8 @@ FontFile MatchFont(const char* pattern_text) {
 }  // namespace
 
 int main(int /*argc*/, char** /*argv*/) {
+  // A window surface in plain memory, sent with the X server's own calls: no GL context.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0 || TTF_Init() != 0) return 1;
   SDL_Window* window = SDL_CreateWindow("floor", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                         502, 387, SDL_WINDOW_BORDERLESS);

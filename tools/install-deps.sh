@@ -10,6 +10,10 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev libxtst-dev libxfixes-dev
   fonts-wqy-zenhei fonts-arphic-uming fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick locales strace
+  # The Linux launcher's opener (xdg-open), and the X core fonts its message box draws with.
+  xdg-utils xfonts-base
+  # The benchmarks' peer.
+  zenity
   g++-mingw-w64-i686 wine wine32:i386
 )
 
