@@ -1,7 +1,5 @@
 #include "form/window.h"
 
-#include <exception>
-
 namespace n5::form {
 
 Window::Window(TextMetrics& metrics) : metrics_(metrics) {}
@@ -26,7 +24,7 @@ void Window::Dispatch(Handler&& handler) {
   if (unloaded_) return;
   try {
     handler();
-  } catch (const std::exception&) {
+  } catch (...) {
     // An error no handler dealt with: dropped, so that the launcher keeps running.
   }
 }

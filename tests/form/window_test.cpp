@@ -106,9 +106,11 @@ TEST_F(WindowTest, AnErrorLeavingAHandlerIsDroppedAndTheWindowGoesOn) {
   int later = 0;
   label->on_click = [](Control&) { throw Failure("broken"); };
   back->on_click = [](Control&) { throw std::runtime_error("worse"); };
+  box->on_click = [](Control&) { throw 42; };  // not even an exception class
   window.on_key_down = [&](std::int16_t&, std::int16_t) { ++later; };
   EXPECT_NO_THROW(window.Click(600, 600));
   EXPECT_NO_THROW(window.Click(100, 100));
+  EXPECT_NO_THROW(window.Click(1500, 1100));
   window.KeyDown(13);
   EXPECT_EQ(later, 1);
 }
