@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Opening the display quickly: the launcher reads keys but takes no text input and uses no
+// desktop service over D-Bus, yet SDL's start-up prepares for both.
+namespace n5::linux_ui {
+
+// Sets an environment variable for as long as it lives, then puts back what was there
+// (or nothing), so that the programs the launcher starts later see its environment unchanged.
+class ScopedVariable {
+ public:
+  ScopedVariable(std::string name, const std::string& value);
+  ~ScopedVariable();
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  std::string name_;
+  std::optional<std::string> saved_;
+};
+
+// Whether libdbus would find a session bus without starting one: its address is given, or
+// the user's bus socket exists in the runtime folder. (Null means unset.)
+bool SessionBusAnnounced(const char* bus_address, const char* runtime_dir);
+
+// SDL_Init(SDL_INIT_VIDEO), minus two costs: Xlib's input method would parse the locale's
+// whole Compose table (thousands of lines, most of the start-up time) for key combinations
+// the launcher never reads, so it is pointed at an empty one; and where no session bus
+// exists, libdbus would try to autolaunch a bus daemon (a process, and files, of its own)
+// for SDL's screen-saver and input-method calls, so it is told there is none. Both last only
+// for the call. Returns SDL_Init's result.
+int StartVideo();
+
+}  // namespace n5::linux_ui
