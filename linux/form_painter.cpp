@@ -1,5 +1,6 @@
 #include "linux/form_painter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -28,8 +29,10 @@ FormPainter::FormPainter(SDL_Window* window, const form::Window& form, TtfFonts&
     : window_(window), form_(form), fonts_(fonts), pictures_(SDL_GetWindowPixelFormat(window)) {}
 
 FormPainter::~FormPainter() {
-  for (auto& [control, text] : texts_) {
-    for (RenderedLine& line : text.lines) SDL_FreeSurface(line.surface);
+  for (auto& [control, renderings] : texts_) {
+    for (RenderedText& text : renderings) {
+      for (RenderedLine& line : text.lines) SDL_FreeSurface(line.surface);
+    }
   }
 }
 
@@ -107,12 +110,25 @@ void FormPainter::DrawLabel(SDL_Surface* screen, const form::Control& label, con
 }
 
 const FormPainter::RenderedText& FormPainter::Rendered(const form::Control& label) {
-  RenderedText& text = texts_[&label];
-  if (text.rendered && text.revision == label.revision()) return text;
-  for (RenderedLine& line : text.lines) SDL_FreeSurface(line.surface);
-  text.lines.clear();
-  text.revision = label.revision();
-  text.rendered = true;
+  std::vector<RenderedText>& renderings = texts_[&label];
+  if (!renderings.empty() && renderings.front().revision == label.revision()) {
+    return renderings.front();
+  }
+  TextLook look{label.caption(), label.font(),      label.fore_color(), label.width(),
+                label.height(),  label.alignment(), label.auto_size()};
+  auto found = std::find_if(renderings.begin(), renderings.end(),
+                            [&](const RenderedText& r) { return r.look == look; });
+  if (found != renderings.end()) {
+    std::rotate(renderings.begin(), found, found + 1);
+    renderings.front().revision = label.revision();
+    return renderings.front();
+  }
+  if (renderings.size() == kRenderingsKept) {
+    for (RenderedLine& line : renderings.back().lines) SDL_FreeSurface(line.surface);
+    renderings.pop_back();
+  }
+  renderings.insert(renderings.begin(), RenderedText{std::move(look), label.revision(), {}});
+  RenderedText& text = renderings.front();
 
   TTF_Font* font = fonts_.Get(label.font());
   if (font == nullptr) return text;

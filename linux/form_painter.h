@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 #include <SDL2/SDL_video.h>
@@ -36,11 +37,24 @@ class FormPainter {
     int x = 0;  // pixels, in the label's own coordinates
     int y = 0;
   };
+  // What a caption's pixels depend on; its place does not matter.
+  struct TextLook {
+    std::string caption;
+    form::Font font;
+    form::Color colour;
+    float width = 0, height = 0;
+    form::Alignment alignment = form::Alignment::Left;
+    bool one_line = false;
+    friend bool operator==(const TextLook&, const TextLook&) = default;
+  };
   struct RenderedText {
-    bool rendered = false;
-    std::uint64_t revision = 0;
+    TextLook look;
+    std::uint64_t revision = 0;  // the label's revision when this rendering was last used
     std::vector<RenderedLine> lines;
   };
+  // A label's recent renderings, the latest first: the description label takes turns with a
+  // handful of texts, and a highlight that comes back finds its text rendered.
+  static constexpr std::size_t kRenderingsKept = 8;
 
   SDL_Surface* Screen();
   void Draw(SDL_Surface* screen, const SDL_Rect& area);
@@ -52,7 +66,7 @@ class FormPainter {
   const form::Window& form_;
   TtfFonts& fonts_;
   PictureSurfaces pictures_;
-  std::map<const form::Control*, RenderedText> texts_;
+  std::map<const form::Control*, std::vector<RenderedText>> texts_;
 };
 
 }  // namespace n5::linux_ui
