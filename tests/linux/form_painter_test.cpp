@@ -178,5 +178,25 @@ TEST_F(FormPainterTest, RepaintingOnlyTheDamageGivesWhatAFullRepaintGives) {
   }
 }
 
+TEST_F(FormPainterTest, TextsRenderedEarlierShowExactlyWhatAFreshRenderingShows) {
+  auto pixels = [](SDL_Window* window) {
+    SDL_Surface* s = SDL_GetWindowSurface(window);
+    const auto* bytes = static_cast<const Uint8*>(s->pixels);
+    return std::vector<Uint8>(bytes, bytes + static_cast<std::ptrdiff_t>(s->pitch) * s->h);
+  };
+  // Highlights that come back to texts the painter has rendered before, in other places.
+  for (int item : {0, 1, 0, 3, 1, 4, 0}) {
+    MoveOverCaption(item);
+    SDL_Window* fresh_window = SDL_CreateWindow("fresh", 0, 0, 502, 387, SDL_WINDOW_HIDDEN);
+    ASSERT_NE(fresh_window, nullptr) << SDL_GetError();
+    {
+      FormPainter fresh(fresh_window, form(), fonts_);
+      fresh.RepaintAll();
+      EXPECT_TRUE(pixels(window_) == pixels(fresh_window)) << "after item " << item;
+    }
+    SDL_DestroyWindow(fresh_window);
+  }
+}
+
 }  // namespace
 }  // namespace n5::linux_ui
