@@ -13,6 +13,9 @@ std::string Control::DisplayName() const {
 
 void Control::Changed() {
   ++revision_;
+  // While its size waits to be measured, the label's old area is already marked and its new
+  // one will be once the size is known.
+  if (size_pending()) return;
   for (const Control* c = this; c != nullptr; c = c->container()) {
     if (!c->visible()) return;
   }
@@ -20,6 +23,7 @@ void Control::Changed() {
 }
 
 void Control::Moved(const Rect& before) {
+  if (size_pending()) return;
   Rect now = rect_;
   rect_ = before;
   Changed();  // the area it leaves
@@ -42,6 +46,7 @@ void Control::SetTop(float value) {
 }
 
 void Control::SetWidth(float value) {
+  ResolveWidth();
   if (value == rect_.width) return;
   Rect before = rect_;
   rect_.width = value;
@@ -49,6 +54,7 @@ void Control::SetWidth(float value) {
 }
 
 void Control::SetHeight(float value) {
+  ResolveHeight();
   if (value == rect_.height) return;
   Rect before = rect_;
   rect_.height = value;
@@ -145,9 +151,9 @@ void Control::FitToContent() {
   switch (kind_) {
     case ControlKind::Label:
       if (auto_size_) {
-        TextExtent extent = window_.metrics().Measure(font_, caption_);
-        SetWidth(extent.width);
-        SetHeight(extent.height);
+        if (!size_pending()) window_.NoteSizePending(*this);
+        width_pending_ = true;
+        height_pending_ = true;
       }
       break;
     case ControlKind::PictureBox:
@@ -158,6 +164,28 @@ void Control::FitToContent() {
       }
       break;
   }
+}
+
+void Control::ResolveWidth() const {
+  if (!width_pending_) return;
+  width_pending_ = false;
+  const_cast<Control*>(this)->rect_.width = window_.metrics().Measure(font_, caption_).width;
+  Resolved();
+}
+
+void Control::ResolveHeight() const {
+  if (!height_pending_) return;
+  height_pending_ = false;
+  const_cast<Control*>(this)->rect_.height = window_.metrics().LineHeight(font_);
+  Resolved();
+}
+
+void Control::Resolved() const {
+  if (size_pending()) return;
+  for (const Control* c = this; c != nullptr; c = c->container()) {
+    if (!c->visible()) return;
+  }
+  window_.Invalidate(window_.VisibleRect(*this));
 }
 
 }  // namespace n5::form

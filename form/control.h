@@ -37,9 +37,23 @@ class Control {
 
   float left() const { return rect_.left; }
   float top() const { return rect_.top; }
-  float width() const { return rect_.width; }
-  float height() const { return rect_.height; }
-  const Rect& rect() const { return rect_; }  // in the container's coordinates
+  // A label that sizes itself to its caption is measured when its size is first read after a
+  // change, not at the change: start-up changes captions and fonts several times before it
+  // reads a size, and each font measured is a font opened.
+  float width() const {
+    ResolveWidth();
+    return rect_.width;
+  }
+  float height() const {
+    ResolveHeight();
+    return rect_.height;
+  }
+  const Rect& rect() const {  // in the container's coordinates
+    ResolveWidth();
+    ResolveHeight();
+    return rect_;
+  }
+  bool size_pending() const { return width_pending_ || height_pending_; }
   void SetLeft(float value);
   void SetTop(float value);
   void SetWidth(float value);
@@ -97,6 +111,9 @@ class Control {
   void Changed();  // repaint the control where it stands
   void Moved(const Rect& before);
   void FitToContent();  // auto-sizing labels, picture boxes and unstretched images
+  void ResolveWidth() const;
+  void ResolveHeight() const;
+  void Resolved() const;  // repaints where the label now stands once its size is known
 
   Window& window_;
   ControlKind kind_;
@@ -121,6 +138,9 @@ class Control {
   CursorRef mouse_icon_;
   PictureRef picture_;
   std::uint64_t revision_ = 0;
+  // The label's size waits to be measured; the area it showed before is already repainted.
+  mutable bool width_pending_ = false;
+  mutable bool height_pending_ = false;
 };
 
 }  // namespace n5::form

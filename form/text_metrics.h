@@ -19,6 +19,8 @@ class TextMetrics {
   virtual ~TextMetrics() = default;
   // The extent of text written on one line; an empty text has width 0 and one line's height.
   virtual TextExtent Measure(const Font& font, std::string_view text) = 0;
+  // The height of one line: what a self-sizing label's height needs, without its text.
+  virtual float LineHeight(const Font& font) { return Measure(font, {}).height; }
 };
 
 // Metrics that need no font files, for tests and the replay tool: a line is as high as the

@@ -162,7 +162,25 @@ void Window::Invalidate(const Rect& area) {
   }
 }
 
+bool Window::damaged() const {
+  if (!damage_.empty()) return true;
+  for (const Control* c : size_pending_) {
+    if (c->size_pending() && c->visible()) return true;
+  }
+  return false;
+}
+
 std::vector<Rect> Window::TakeDamage() {
+  // A visible label's new size is part of what needs repainting; a hidden one can wait.
+  std::vector<const Control*> pending;
+  pending.swap(size_pending_);
+  for (const Control* c : pending) {
+    if (c->size_pending() && c->visible()) {
+      (void)c->rect();
+    } else if (c->size_pending()) {
+      size_pending_.push_back(c);
+    }
+  }
   std::vector<Rect> taken;
   taken.swap(damage_);
   return taken;

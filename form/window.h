@@ -86,8 +86,10 @@ class Window {
 
   // The areas changed since the last call (client twips), merged where they overlap.
   std::vector<Rect> TakeDamage();
-  bool damaged() const { return !damage_.empty(); }
+  bool damaged() const;
   void Invalidate(const Rect& area);
+  // A label whose size waits to be measured: measured at the latest when the damage is taken.
+  void NoteSizePending(const Control& control) { size_pending_.push_back(&control); }
 
  private:
   template <typename Handler>
@@ -105,6 +107,7 @@ class Window {
   bool unloaded_ = false;
   Control* pressed_ = nullptr;
   std::vector<Rect> damage_;
+  std::vector<const Control*> size_pending_;
 };
 
 }  // namespace n5::form

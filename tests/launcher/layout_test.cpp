@@ -228,3 +228,55 @@ TEST_F(LauncherTest, LaysOutAnyNumberOfItemsAndSkipsCaptionsForItemsThatAreNotTh
 
 }  // namespace
 }  // namespace n5
+
+namespace n5 {
+namespace {
+
+// Deterministic metrics that note every measurement.
+class CountingMetrics final : public form::TextMetrics {
+ public:
+  std::vector<std::string> widths;   // "face size: text"
+  std::vector<std::string> heights;  // "face size"
+  form::TextExtent Measure(const form::Font& font, std::string_view text) override {
+    widths.push_back(Key(font) + ": " + std::string(text));
+    return deterministic_.Measure(font, text);
+  }
+  float LineHeight(const form::Font& font) override {
+    heights.push_back(Key(font));
+    return deterministic_.LineHeight(font);
+  }
+
+ private:
+  static std::string Key(const form::Font& font) {
+    return font.face + " " + std::to_string(static_cast<int>(font.size * 4));
+  }
+  form::DeterministicTextMetrics deterministic_;
+};
+
+TEST(LazySizing, MeasuresOnlyTheFontsAndTextsWhoseSizesAreRead) {
+  CountingMetrics metrics;
+  testing::EditableTexts texts;
+  platform::RecordingPlatform platform;
+  frmSplash form(metrics, texts, platform);
+  form.window().Load();
+  form.window().TakeDamage();
+  // The designed fonts of the footer are replaced before any size is read: never measured.
+  // The welcome line's designed font is read for its height only, which places the line.
+  for (const std::string& w : metrics.widths) {
+    EXPECT_EQ(w.rfind("宋体", 0), std::string::npos) << w;
+  }
+  EXPECT_EQ(metrics.heights, (std::vector<std::string>{"宋体 42", "黑体 36", "Arail 32"}));
+  EXPECT_EQ(metrics.widths, (std::vector<std::string>{
+                                "黑体 36: " + LoadText(texts, 107),
+                                std::string("Arail 32: ") + kWebAddressUrl,
+                            }));
+  EXPECT_EQ(form.lbl_ShowWelcome.top(), 1425 - 210);
+  // The hidden welcome line is measured when something asks for its size.
+  form::DeterministicTextMetrics plain;
+  EXPECT_EQ(form.lbl_ShowWelcome.width(),
+            plain.Measure(form.lbl_ShowWelcome.font(), LoadText(texts, 101)).width);
+  EXPECT_EQ(metrics.widths.size(), 3U);
+}
+
+}  // namespace
+}  // namespace n5
