@@ -8,6 +8,7 @@
 
 #include "form/failure.h"
 #include "win32/system_errors.h"
+#include "win32/system_library.h"
 #include "win32/system_paths.h"
 #include "win32/wide.h"
 
@@ -43,7 +44,11 @@ std::string SystemMessage(DWORD code) {
 }
 
 WindowsPlatform::~WindowsPlatform() {
-  if (com_initialized_) CoUninitialize();
+  if (!com_initialized_) return;
+  if (auto* uninitialize =
+          SystemFunction<decltype(CoUninitialize)>(L"ole32.dll", "CoUninitialize")) {
+    uninitialize();
+  }
 }
 
 std::string WindowsPlatform::LauncherFolder() {
@@ -62,11 +67,16 @@ std::string WindowsPlatform::LauncherFolder() {
 platform::OpenResult WindowsPlatform::OpenRequest(std::string_view file) {
   // The shell may hand the request to extensions that need COM on this thread.
   if (!com_initialized_) {
-    HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    com_initialized_ = SUCCEEDED(result);
+    if (auto* initialize =
+            SystemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx")) {
+      com_initialized_ =
+          SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    }
   }
+  auto* shell_execute = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  if (shell_execute == nullptr) return {false, SystemMessage(GetLastError())};
   std::wstring wide = Wide(file);
-  HINSTANCE result = ShellExecuteW(owner_, L"open", wide.c_str(), L"", L"", SW_SHOWNORMAL);
+  HINSTANCE result = shell_execute(owner_, L"open", wide.c_str(), L"", L"", SW_SHOWNORMAL);
   auto code = reinterpret_cast<INT_PTR>(result);
   if (code > 32) return {};
   return {false, SystemMessage(ShellExecuteErrorCode(code))};
