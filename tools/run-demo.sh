@@ -36,11 +36,13 @@ wait_for() {  # seconds, command...
   done
 }
 
-n=99
-while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and says which.
+number_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=":$n"
+wait_for 10 grep -q '^[0-9]' "$number_file" || { echo "run-demo: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$number_file")"
+rm -f "$number_file"
 wait_for 10 xdpyinfo || { echo "run-demo: Xvfb did not start" >&2; exit 1; }
 echo "no desktop: running on Xvfb $DISPLAY"
 

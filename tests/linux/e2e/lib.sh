@@ -77,14 +77,21 @@ e2e_wait_for() {
 }
 
 e2e_start_xvfb() {
-  local n=$((300 + $$ % 600))
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  # The server picks a free display itself and says which (-displayfd): a number chosen here
+  # could be taken by a test starting at the same moment.
+  local number_file="$WORK/xvfb.display"
+  : >"$number_file"
   # -noreset: the server keeps its atoms when its last client leaves (see below).
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    3>"$number_file" >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
-  export DISPLAY=":$n"
+  if ! e2e_wait_for 10 grep -q '^[0-9]' "$number_file"; then
+    echo "Xvfb did not start" >&2
+    exit 1
+  fi
+  export DISPLAY=":$(head -n 1 "$number_file")"
   if ! e2e_wait_for 10 xdpyinfo; then
-    echo "Xvfb did not start on $DISPLAY" >&2
+    echo "Xvfb did not answer on $DISPLAY" >&2
     exit 1
   fi
   # A window manager would have made the Motif hints' atom exist; SDL only sets the hints
