@@ -48,4 +48,17 @@ std::string TrimMessageEnd(std::string message) {
   return message;
 }
 
+std::string FillFirstInsert(std::string message, std::string_view first) {
+  for (std::size_t at = message.find("%1"); at != std::string::npos;
+       at = message.find("%1", at + first.size())) {
+    // "%10" would be insert ten, not insert one followed by a zero.
+    if (at + 2 < message.size() && message[at + 2] >= '0' && message[at + 2] <= '9') {
+      at += 2;
+      continue;
+    }
+    message.replace(at, 2, first);
+  }
+  return message;
+}
+
 }  // namespace n5::win32

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace n5::win32 {
 
@@ -14,5 +15,10 @@ std::uint32_t ShellExecuteErrorCode(std::intptr_t result);
 
 // A system message without the line breaks and blanks it ends with.
 std::string TrimMessageEnd(std::string message);
+
+// A system message with its insert %1 filled in ("%1 is not a valid Win32 application."):
+// messages are fetched without inserts, so that no message can read arguments it was not
+// given, and the one insert the launcher can name, the program, is put in here.
+std::string FillFirstInsert(std::string message, std::string_view first);
 
 }  // namespace n5::win32

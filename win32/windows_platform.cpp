@@ -97,7 +97,8 @@ void WindowsPlatform::StartCommand(std::string_view program, std::string_view co
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(application.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       nullptr, &startup, &process)) {
-    throw Failure(SystemMessage(GetLastError()));
+    DWORD error = GetLastError();
+    throw Failure(FillFirstInsert(SystemMessage(error), Narrow(application)));
   }
   // The new program may take the foreground from the launcher.
   AllowSetForegroundWindow(process.dwProcessId);

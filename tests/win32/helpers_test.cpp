@@ -263,6 +263,23 @@ TEST(SystemErrors, TranslateShellExecuteResults) {
   for (const Case& c : cases) EXPECT_EQ(ShellExecuteErrorCode(c.result), c.code) << c.result;
 }
 
+TEST(SystemErrors, FillTheFirstInsertWithTheProgram) {
+  struct Case {
+    std::string message, filled;
+  } cases[] = {
+      {"%1 is not a valid Win32 application.", "C:\\x.exe is not a valid Win32 application."},
+      {"%1 的 EXE 格式无效。", "C:\\x.exe 的 EXE 格式无效。"},
+      {"no insert", "no insert"},
+      {"%10 stays, %1 goes", "%10 stays, C:\\x.exe goes"},
+      {"%1%1",
+       "C:\\x.exe"
+       "C:\\x.exe"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FillFirstInsert(c.message, "C:\\x.exe"), c.filled);
+  // An insert in the program's own name is not filled again.
+  EXPECT_EQ(FillFirstInsert("%1!", "D:\\%1.exe"), "D:\\%1.exe!");
+}
+
 TEST(SystemErrors, TrimTheEndOfSystemMessages) {
   struct Case {
     std::string message, trimmed;
