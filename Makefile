@@ -76,3 +76,14 @@ bench: deps build-win32
 
 clean:
 	rm -rf build
+
+# The long soak of the Linux launcher: 100,000 harmless input events at 500 a second, with its
+# memory, its CPU use once the input stops and its answers checked (make test runs a short one).
+.PHONY: soak
+SOAK_EVENTS ?= 100000
+SOAK_RATE ?= 500
+soak: build
+	N5_LAUNCHER=$(CURDIR)/build/linux/bin/n5launcher N5_PROBES=$(CURDIR)/build/linux/bin/e2e_probe_points \
+	  N5_SOAK=$(CURDIR)/build/linux/bin/n5-soak N5_SOURCE_DIR=$(CURDIR) \
+	  N5_WORK_DIR=$(CURDIR)/build/linux/tests/linux/soak-work \
+	  bash tests/linux/soak/soak_test.sh $(SOAK_EVENTS) $(SOAK_RATE)

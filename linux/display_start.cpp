@@ -1,11 +1,28 @@
 #include "linux/display_start.h"
 
 #include <SDL2/SDL.h>
+#include <X11/Xlib.h>
+#include <X11/Xproto.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
 
 namespace n5::linux_ui {
+namespace {
+
+XErrorHandler xlib_error_handler = nullptr;  // the one in place before the launcher's
+
+int DropSendEventToVanishedWindow(Display* display, XErrorEvent* error) {
+  if (error->error_code == BadWindow && error->request_code == X_SendEvent) return 0;
+  return xlib_error_handler != nullptr ? xlib_error_handler(display, error) : 0;
+}
+
+}  // namespace
+
+void DropErrorsOfEventsToVanishedWindows() {
+  XErrorHandler previous = XSetErrorHandler(DropSendEventToVanishedWindow);
+  if (previous != DropSendEventToVanishedWindow) xlib_error_handler = previous;
+}
 
 ScopedVariable::ScopedVariable(std::string name, const std::string& value)
     : name_(std::move(name)) {
@@ -30,6 +47,7 @@ bool SessionBusAnnounced(const char* bus_address, const char* runtime_dir) {
 }
 
 int StartVideo() {
+  DropErrorsOfEventsToVanishedWindows();
   ScopedVariable no_compose_table("XCOMPOSEFILE", "/dev/null");
   std::optional<ScopedVariable> no_bus;
   if (!SessionBusAnnounced(std::getenv("DBUS_SESSION_BUS_ADDRESS"),

@@ -25,12 +25,21 @@ class ScopedVariable {
 // the user's bus socket exists in the runtime folder. (Null means unset.)
 bool SessionBusAnnounced(const char* bus_address, const char* runtime_dir);
 
+// SDL wakes its own wait for events by sending its window an event over a second connection
+// to the X server, and the server takes the two connections' requests in an order of its own:
+// such an event can arrive after the launcher has closed its window (on Esc), and the server
+// answers it with BadWindow, which Xlib's default handler reports on standard error before it
+// ends the program with status 1 (when SDL closes that connection at the end). An event to a
+// window that no longer exists has nowhere to go: this drops that one error (BadWindow of a
+// SendEvent request) and leaves every other one to the handler in place before.
+void DropErrorsOfEventsToVanishedWindows();
+
 // SDL_Init(SDL_INIT_VIDEO), minus two costs: Xlib's input method would parse the locale's
 // whole Compose table (thousands of lines, most of the start-up time) for key combinations
 // the launcher never reads, so it is pointed at an empty one; and where no session bus
 // exists, libdbus would try to autolaunch a bus daemon (a process, and files, of its own)
 // for SDL's screen-saver and input-method calls, so it is told there is none. Both last only
-// for the call. Returns SDL_Init's result.
+// for the call. Drops the errors above first. Returns SDL_Init's result.
 int StartVideo();
 
 }  // namespace n5::linux_ui

@@ -1,7 +1,9 @@
 #include "linux/process_start.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +12,20 @@
 #include <vector>
 
 namespace n5::linux_ui {
+namespace {
+
+pid_t forking_process = 0;
+
+void NoteForkingProcess() {
+  forking_process = getpid();
+}
+
+void EndWithForkingProcess() {
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (getppid() != forking_process) _exit(1);  // it was gone before the line above
+}
+
+}  // namespace
 
 void PrepareProcess() {
   for (int fd = 0; fd <= 2; ++fd) {
@@ -21,6 +37,7 @@ void PrepareProcess() {
     }
   }
   std::signal(SIGCHLD, SIG_IGN);
+  pthread_atfork(NoteForkingProcess, nullptr, EndWithForkingProcess);
 }
 
 ChildWaitAllowed::ChildWaitAllowed() {

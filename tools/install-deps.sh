@@ -10,6 +10,9 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev libxtst-dev libxfixes-dev
   fonts-wqy-zenhei fonts-arphic-uming fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick locales strace
+  # The reliability tests: read-only bind mounts in a mount namespace of their own (unshare
+  # comes with util-linux, which is essential).
+  mount
   # The Linux launcher's opener (xdg-open), and the X core fonts its message box draws with.
   xdg-utils xfonts-base
   # The benchmarks' peer.
