@@ -10,21 +10,21 @@
 namespace n5::assets {
 namespace {
 
-using testdata::IconSpec;
+using testdata::IconRecipe;
 using testdata::MakeIconFile;
 using testdata::PutU16;
 using testdata::PutU32;
 
 // Images 3 pixels wide, so that every depth's rows need padding, and 2 high, so that the
 // bottom-up order shows.
-IconSpec Image(int bits, std::vector<std::uint32_t> palette, std::vector<std::uint32_t> pixels,
-               std::vector<bool> mask) {
+IconRecipe Image(int bits, std::vector<std::uint32_t> palette, std::vector<std::uint32_t> pixels,
+                 std::vector<bool> mask) {
   return {false, 0, 0, 3, 2, bits, std::move(palette), std::move(pixels), std::move(mask)};
 }
 
 struct DepthCase {
   const char* what;
-  IconSpec spec;
+  IconRecipe recipe;
   std::vector<std::uint32_t> want;  // top-down 0xAARRGGBB
 };
 
@@ -62,27 +62,27 @@ std::vector<DepthCase> DepthCases() {
 TEST(DecodeIconFile, ReadsEveryDepthAndAppliesTheMask) {
   for (const auto& c : DepthCases()) {
     SCOPED_TRACE(c.what);
-    const auto icon = DecodeIconFile(MakeIconFile(c.spec));
+    const auto icon = DecodeIconFile(MakeIconFile(c.recipe));
     ASSERT_TRUE(icon.has_value());
     EXPECT_EQ(icon->width, 3);
     EXPECT_EQ(icon->height, 2);
-    EXPECT_EQ(icon->bit_count, c.spec.bits);
+    EXPECT_EQ(icon->bit_count, c.recipe.bits);
     EXPECT_FALSE(icon->is_cursor);
     EXPECT_EQ(icon->argb, c.want);
   }
 }
 
 TEST(DecodeIconFile, TakesTheHotSpotFromACursorOnly) {
-  IconSpec spec{true, 7, 9, 3, 2, 8, {0xFFFFFF}, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
-  const auto cursor = DecodeIconFile(MakeIconFile(spec));
+  IconRecipe recipe{true, 7, 9, 3, 2, 8, {0xFFFFFF}, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}};
+  const auto cursor = DecodeIconFile(MakeIconFile(recipe));
   ASSERT_TRUE(cursor.has_value());
   EXPECT_TRUE(cursor->is_cursor);
   EXPECT_EQ(cursor->hotspot_x, 7);
   EXPECT_EQ(cursor->hotspot_y, 9);
 
   // An icon keeps planes (1) and bits per pixel (8) where a cursor has its hot spot.
-  spec.cursor = false;
-  const auto icon = DecodeIconFile(MakeIconFile(spec));
+  recipe.cursor = false;
+  const auto icon = DecodeIconFile(MakeIconFile(recipe));
   ASSERT_TRUE(icon.has_value());
   EXPECT_FALSE(icon->is_cursor);
   EXPECT_EQ(icon->hotspot_x, 0);
@@ -97,9 +97,9 @@ TEST(DecodeIconFile, RejectsHeadersItCannotHonour) {
     std::uint32_t value;
   };
   constexpr std::size_t kDib = 22;  // the one image follows the directory
-  const IconSpec spec{
+  const IconRecipe recipe{
       false, 0, 0, 3, 2, 8, {0xFF0000, 0x00FF00}, {0, 1, 0, 1, 0, 1}, {0, 0, 0, 0, 0, 0}};
-  const auto valid = MakeIconFile(spec);
+  const auto valid = MakeIconFile(recipe);
   const Case cases[] = {
       {"reserved word set", 0, 2, 1},
       {"neither icon nor cursor", 2, 2, 3},

@@ -77,7 +77,7 @@ inline FileBytes MakeBmp(int width, int height, const std::vector<std::uint32_t>
   return b;
 }
 
-struct IconSpec {
+struct IconRecipe {
   bool cursor = false;
   int hotspot_x = 0;
   int hotspot_y = 0;
@@ -89,17 +89,17 @@ struct IconSpec {
   std::vector<bool> mask;              // top-down, AND bits; empty writes no mask
 };
 
-inline FileBytes MakeIconFile(const IconSpec& spec) {
+inline FileBytes MakeIconFile(const IconRecipe& recipe) {
   FileBytes dib;
-  AppendInfoHeader(dib, 40, spec.width, 2 * spec.height, spec.bits,
-                   static_cast<std::uint32_t>(spec.palette.size()));
-  for (std::uint32_t c : spec.palette) AppendU32(dib, c & 0xFFFFFF);  // B, G, R, 0
+  AppendInfoHeader(dib, 40, recipe.width, 2 * recipe.height, recipe.bits,
+                   static_cast<std::uint32_t>(recipe.palette.size()));
+  for (std::uint32_t c : recipe.palette) AppendU32(dib, c & 0xFFFFFF);  // B, G, R, 0
   const auto pack = [&](int bits, const auto& value_at) {
-    const std::size_t stride = (static_cast<std::size_t>(spec.width) * bits + 31) / 32 * 4;
-    for (int y = spec.height - 1; y >= 0; --y) {
+    const std::size_t stride = (static_cast<std::size_t>(recipe.width) * bits + 31) / 32 * 4;
+    for (int y = recipe.height - 1; y >= 0; --y) {
       FileBytes row(stride, 0);
-      for (int x = 0; x < spec.width; ++x) {
-        const std::uint32_t v = value_at(PixelIndex(x, y, spec.width));
+      for (int x = 0; x < recipe.width; ++x) {
+        const std::uint32_t v = value_at(PixelIndex(x, y, recipe.width));
         if (bits >= 24) {
           for (int k = 0; k < bits / 8; ++k) {
             row[static_cast<std::size_t>(x * bits / 8 + k)] =
@@ -114,20 +114,20 @@ inline FileBytes MakeIconFile(const IconSpec& spec) {
       dib.insert(dib.end(), row.begin(), row.end());
     }
   };
-  pack(spec.bits, [&](std::size_t i) { return spec.pixels[i]; });
-  if (!spec.mask.empty()) pack(1, [&](std::size_t i) { return spec.mask[i] ? 1U : 0U; });
+  pack(recipe.bits, [&](std::size_t i) { return recipe.pixels[i]; });
+  if (!recipe.mask.empty()) pack(1, [&](std::size_t i) { return recipe.mask[i] ? 1U : 0U; });
 
   FileBytes b;
   AppendU16(b, 0);
-  AppendU16(b, spec.cursor ? 2 : 1);
+  AppendU16(b, recipe.cursor ? 2 : 1);
   AppendU16(b, 1);
-  b.push_back(static_cast<std::uint8_t>(spec.width));
-  b.push_back(static_cast<std::uint8_t>(spec.height));
+  b.push_back(static_cast<std::uint8_t>(recipe.width));
+  b.push_back(static_cast<std::uint8_t>(recipe.height));
   b.push_back(0);
   b.push_back(0);
-  AppendU16(b, spec.cursor ? static_cast<std::uint32_t>(spec.hotspot_x) : 1);
-  AppendU16(b, spec.cursor ? static_cast<std::uint32_t>(spec.hotspot_y)
-                           : static_cast<std::uint32_t>(spec.bits));
+  AppendU16(b, recipe.cursor ? static_cast<std::uint32_t>(recipe.hotspot_x) : 1);
+  AppendU16(b, recipe.cursor ? static_cast<std::uint32_t>(recipe.hotspot_y)
+                             : static_cast<std::uint32_t>(recipe.bits));
   AppendU32(b, static_cast<std::uint32_t>(dib.size()));
   AppendU32(b, 22);
   b.insert(b.end(), dib.begin(), dib.end());
