@@ -49,6 +49,10 @@ bool SessionBusAnnounced(const char* bus_address, const char* runtime_dir) {
 int StartVideo() {
   DropErrorsOfEventsToVanishedWindows();
   ScopedVariable no_compose_table("XCOMPOSEFILE", "/dev/null");
+  std::optional<ScopedVariable> window_class;
+  if (std::getenv(kWindowClassVariable) == nullptr) {
+    window_class.emplace(kWindowClassVariable, kWindowClass);
+  }
   std::optional<ScopedVariable> no_bus;
   if (!SessionBusAnnounced(std::getenv("DBUS_SESSION_BUS_ADDRESS"),
                            std::getenv("XDG_RUNTIME_DIR"))) {

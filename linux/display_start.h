@@ -34,12 +34,20 @@ bool SessionBusAnnounced(const char* bus_address, const char* runtime_dir);
 // SendEvent request) and leaves every other one to the handler in place before.
 void DropErrorsOfEventsToVanishedWindows();
 
+// The window's class (WM_CLASS), by which desktops group its windows and find its launcher
+// entry. SDL would otherwise name it after the program's path, read into a buffer of 1 KiB:
+// from a deep folder that is a piece of some folder's name, cut in the middle of a character.
+// A class the user sets in SDL's variable is kept.
+inline constexpr const char* kWindowClass = "n5launcher";
+inline constexpr const char* kWindowClassVariable = "SDL_VIDEO_X11_WMCLASS";
+
 // SDL_Init(SDL_INIT_VIDEO), minus two costs: Xlib's input method would parse the locale's
 // whole Compose table (thousands of lines, most of the start-up time) for key combinations
 // the launcher never reads, so it is pointed at an empty one; and where no session bus
 // exists, libdbus would try to autolaunch a bus daemon (a process, and files, of its own)
-// for SDL's screen-saver and input-method calls, so it is told there is none. Both last only
-// for the call. Drops the errors above first. Returns SDL_Init's result.
+// for SDL's screen-saver and input-method calls, so it is told there is none. These, and the
+// window class, last only for the call (SDL keeps a copy of the class). Drops the errors above
+// first. Returns SDL_Init's result.
 int StartVideo();
 
 }  // namespace n5::linux_ui

@@ -82,13 +82,24 @@ TEST(DisplayStartTest, KnowsWhenASessionBusIsAnnounced) {
 }
 
 TEST(DisplayStartTest, StartsVideoAndLeavesTheEnvironmentAsItWas) {
-  setenv("XCOMPOSEFILE", "/home/someone/.XCompose", 1);
-  unsetenv("DBUS_SESSION_BUS_ADDRESS");
-  SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
-  ASSERT_EQ(StartVideo(), 0) << SDL_GetError();
-  EXPECT_EQ(Variable("XCOMPOSEFILE"), "/home/someone/.XCompose");
-  EXPECT_EQ(Variable("DBUS_SESSION_BUS_ADDRESS"), std::nullopt);
-  SDL_Quit();
+  // The programs the launcher starts later inherit its environment.
+  for (const char* window_class : {static_cast<const char*>(nullptr), "chosen-by-user"}) {
+    setenv("XCOMPOSEFILE", "/home/someone/.XCompose", 1);
+    unsetenv("DBUS_SESSION_BUS_ADDRESS");
+    if (window_class != nullptr) {
+      setenv(kWindowClassVariable, window_class, 1);
+    } else {
+      unsetenv(kWindowClassVariable);
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    ASSERT_EQ(StartVideo(), 0) << SDL_GetError();
+    EXPECT_EQ(Variable("XCOMPOSEFILE"), "/home/someone/.XCompose");
+    EXPECT_EQ(Variable("DBUS_SESSION_BUS_ADDRESS"), std::nullopt);
+    EXPECT_EQ(Variable(kWindowClassVariable),
+              window_class != nullptr ? std::optional<std::string>(window_class) : std::nullopt);
+    SDL_Quit();
+  }
+  unsetenv(kWindowClassVariable);
 }
 
 }  // namespace

@@ -104,7 +104,8 @@ set_traps() {
 # over the file ROOT_FILE in /, and started as that file.
 spawn_at_root() {
   (cd "$WORK" && exec env PATH="$WORK/bin:$PATH" LC_ALL=zh_CN.UTF-8 \
-    "${REL_UNSHARE[@]}" sh -c 'mount --bind "$1" "$2" && exec "$2"' sh "$FOLDER/n5launcher" "$ROOT_FILE") \
+    "${REL_UNSHARE[@]}" sh -c 'mount --bind "$1" "$2" && exec "$2"' \
+    sh "$FOLDER/n5launcher" "$ROOT_FILE") \
     >"$WORK/launcher.out" 2>"$WORK/launcher.err" &
   LAUNCHER_PID=$!
 }
@@ -143,6 +144,9 @@ run_case() {
     e2e_start_launcher
     DISC=$disc
   fi
+  # The class desktops group the window by is the program's, whatever its folder is called.
+  e2e_check_eq "$case: window class" "$(xprop -id "$WINDOW" WM_CLASS)" \
+    'WM_CLASS(STRING) = "n5launcher", "n5launcher"'
 
   local browsed=${EXPECTED:-/}
   local installer="$EXPECTED/集成安装程序/setup.exe"

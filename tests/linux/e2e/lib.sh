@@ -158,7 +158,9 @@ e2e_await_window() {
 # of this X server that has windows).
 e2e_find_window() {
   local id
-  id=$(xwininfo -root -children 2>/dev/null | sed -n 's/^ *\(0x[0-9a-f]*\) .* 502x387+.*/\1/p')
+  # Byte by byte: a window's name or class need not be text of the locale.
+  id=$(xwininfo -root -children 2>/dev/null |
+    LC_ALL=C sed -n 's/^ *\(0x[0-9a-f]*\) .* 502x387+.*/\1/p')
   [ -n "$id" ] && [ "$(wc -l <<<"$id")" -eq 1 ] && echo $((id))
 }
 

@@ -10,7 +10,8 @@
 #   box      the failure message box, closed with Return: starting the file manager or the
 #            browser failed (for the web address, the open request tried after it as well)
 # Throughout, the launcher keeps running and answering (Down moves the highlight), leaves no
-# zombie behind, says nothing on standard error, and Esc ends it with status 0.
+# zombie behind, says nothing on standard error (but the font warning where it has no Chinese
+# font), and Esc ends it with status 0; an opener that never ends outlives it.
 #
 #   missing_pieces_test.sh CASE     one case of the table
 #   missing_pieces_test.sh          every case, one after the other

@@ -15,7 +15,8 @@
 # One whole call per pid: an <unfinished ...> part waits for its <... resumed> part.
 function whole(    pid, text) {
   pid = $1
-  text = substr($0, length($1) + 2)
+  text = $0
+  sub(/^[0-9]+ +/, "", text)  # strace pads short process ids
   if (text ~ /<unfinished \.\.\.>$/) {
     pending[pid] = substr(text, 1, length(text) - length("<unfinished ...>"))
     return ""
@@ -57,6 +58,14 @@ function outside(pid) {
   return outside_known[pid]
 }
 
+BEGIN {
+  split("mkdir mkdirat rmdir rename renameat renameat2 link linkat symlink symlinkat unlink " \
+        "unlinkat mknod mknodat truncate ftruncate chmod fchmod fchmodat chown fchown lchown " \
+        "fchownat utime utimes utimensat futimesat setxattr lsetxattr fsetxattr removexattr " \
+        "lremovexattr fremovexattr", names, " ")
+  for (i in names) changing[names[i]] = 1
+}
+
 # Pass 1: who made whom, and when each process executed a program.
 FNR == NR {
   text = whole()
@@ -93,8 +102,9 @@ FNR == 1 { delete pending }
   if (name ~ /^(open|openat|openat2|creat)$/) {
     opens++
     path = first_path(text)
-    if ((name == "creat" || after_path ~ /O_WRONLY|O_RDWR|O_CREAT|O_TRUNC/) && path !~ /^\/dev\//) changed = 1
-  } else if (name ~ /^(mkdir|mkdirat|rmdir|rename|renameat|renameat2|link|linkat|symlink|symlinkat|unlink|unlinkat|mknod|mknodat|truncate|ftruncate|chmod|fchmod|fchmodat|chown|fchown|lchown|fchownat|utime|utimes|utimensat|futimesat|setxattr|lsetxattr|fsetxattr|removexattr|lremovexattr|fremovexattr)$/) {
+    writing = name == "creat" || after_path ~ /O_WRONLY|O_RDWR|O_CREAT|O_TRUNC/
+    if (writing && path !~ /^\/dev\//) changed = 1
+  } else if (name in changing) {
     changed = 1
   } else if (name ~ /^(write|pwrite64|writev|pwritev|pwritev2)$/) {
     # With -y the descriptor shows what it names: 3</path>, 4<socket:[...]>, 5<pipe:[...]>.
@@ -110,5 +120,6 @@ FNR == 1 { delete pending }
 END {
   copies = 0
   for (pid in seen) if (pid != root) copies++
-  printf "figures: calls checked %d, opens %d, copies of the launcher checked %d, programs started and left out %d\n", lines, opens, copies, started
+  printf "figures: calls checked %d, opens %d, copies of the launcher checked %d, " \
+         "programs started and left out %d\n", lines, opens, copies, started
 }

@@ -13,7 +13,7 @@ while IFS='|' read -r locale title; do
   e2e_check_eq "$locale: size and place (centred on 1024x768)" "$geometry" \
     "X=261 Y=190 WIDTH=502 HEIGHT=387 SCREEN=0 "
   properties=$(xprop -id "$WINDOW" _MOTIF_WM_HINTS _NET_WM_WINDOW_TYPE _NET_WM_STATE \
-    WM_TRANSIENT_FOR _NET_WM_ICON | grep -v $'^\t')
+    WM_TRANSIENT_FOR _NET_WM_ICON WM_CLASS | grep -v $'^\t')
   # Motif hints: flags 2 (decorations given), decorations 0: no border and no title bar.
   e2e_check_eq "$locale: borderless" "$(grep '^_MOTIF_WM_HINTS' <<<"$properties")" \
     "_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = 0x2, 0x0, 0x0, 0x0, 0x0"
@@ -23,6 +23,8 @@ while IFS='|' read -r locale title; do
   if grep -q '^WM_TRANSIENT_FOR(WINDOW)' <<<"$properties"; then
     e2e_fail "$locale: a transient window, which desktops keep off the taskbar"
   fi
+  e2e_check_eq "$locale: window class" "$(grep '^WM_CLASS' <<<"$properties")" \
+    'WM_CLASS(STRING) = "n5launcher", "n5launcher"'
   e2e_check_eq "$locale: program icon" "$(grep -o '^_NET_WM_ICON.*' <<<"$properties")" \
     $'_NET_WM_ICON(CARDINAL) = \tIcon (32 x 32):'
   e2e_check_eq "$locale: one window only" \
@@ -37,5 +39,11 @@ done <<'CASES'
 zh_CN.UTF-8|N5-企业管理软件安装程序
 zh_TW.UTF-8|N5-企業管理軟體安裝程式
 CASES
+
+# A class the user gives SDL is kept.
+e2e_start_launcher SDL_VIDEO_X11_WMCLASS=chosen-by-user
+e2e_check_eq "the user's window class" "$(xprop -id "$WINDOW" WM_CLASS)" \
+  'WM_CLASS(STRING) = "chosen-by-user", "chosen-by-user"'
+e2e_stop_launcher
 
 e2e_pass
