@@ -18,6 +18,8 @@ packages=(
   # The benchmarks' peer.
   zenity
   g++-mingw-w64-i686 wine wine32:i386
+  # The Wine tests on a kernel that runs no 32-bit programs: the 64-bit build under 64-bit Wine.
+  g++-mingw-w64-x86-64 wine64
 )
 
 missing=()

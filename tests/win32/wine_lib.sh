@@ -52,7 +52,8 @@ trap cleanup EXIT
 
 rm -rf "$work"
 mkdir -p "$work"
-[ -f "$N5_LAUNCHER_EXE" ] || fail "no $N5_LAUNCHER_EXE: build it first (make build-win32)"
+[ -f "$N5_LAUNCHER_EXE" ] || fail "no $N5_LAUNCHER_EXE: build it first (make build-win32 build-win64)"
+log "the launcher under test: $N5_LAUNCHER_EXE"
 
 # ---------------------------------------------------------------------------------------------
 # The virtual display, on the first free display number.
