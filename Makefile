@@ -76,6 +76,8 @@ run-windows: build build-win32 build-win64
 
 # Start-up, memory, event cost and size, side by side with the floors and a peer.
 bench: deps build-win32
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64 -j $(JOBS)
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS)
 	bash bench/run.sh
