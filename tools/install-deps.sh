@@ -18,16 +18,18 @@ packages=(
   # The benchmarks' peer.
   zenity
   g++-mingw-w64-i686 wine wine32:i386
-  # The Wine tests on a kernel that runs no 32-bit programs: the 64-bit build under 64-bit Wine.
-  g++-mingw-w64-x86-64 wine64
+  # The same program built for 64-bit Windows (make test builds it).
+  g++-mingw-w64-x86-64
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
+# Installs those of the packages named that are missing.
+updated=0
+install_missing() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
   if [ "$(id -u)" -ne 0 ]; then
     echo "install-deps: missing packages: ${missing[*]} (run as root to install them)" >&2
     exit 1
@@ -36,8 +38,20 @@ if [ ${#missing[@]} -gt 0 ]; then
     *":i386 "*) dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386 ;;
   esac
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
+  if [ "$updated" -eq 0 ]; then
+    apt-get update -qq
+    updated=1
+  fi
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+install_missing "${packages[@]}"
+
+# 32-bit Wine is a 32-bit Linux program. Where the kernel runs none (some virtual machines),
+# the Wine tests run the 64-bit build under 64-bit Wine. Only there: beside 32-bit Wine,
+# 64-bit Wine would make every new prefix a 64-bit one.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  install_missing wine64
 fi
 
 # Locales: the variant choice follows LC_ALL/LC_MESSAGES/LANG on Linux, and Wine derives the
