@@ -271,21 +271,26 @@ e2e_click_web_address() {
   e2e_click_at $(((first + last) / 2)) 365
 }
 
-# Runs an action (a command and its arguments) and checks that it starts exactly one
-# opener, with exactly the arguments given after --.
-e2e_check_starts() {
-  local what=$1
-  shift
+# Runs the action given before -- (a command and its arguments) with the record emptied
+# first, and sets E2E_EXPECTED to the words after --.
+e2e_run_recorded() {
   local action=()
   while [ "$1" != "--" ]; do
     action+=("$1")
     shift
   done
   shift
-  local expected
-  expected=$(IFS=$'\t'; echo "$*")
+  E2E_EXPECTED=("$@")
   : >"$RECORD"
   "${action[@]}"
+}
+
+# Runs an action (a command and its arguments) and checks that it starts exactly one
+# opener, with exactly the arguments given after --.
+e2e_check_starts() {
+  local what=$1
+  shift
+  e2e_run_recorded "$@"
   e2e_wait_records 1
-  e2e_check_eq "$what" "$(cat "$RECORD")" "$expected"
+  e2e_check_eq "$what" "$(cat "$RECORD")" "$(IFS=$'\t'; echo "${E2E_EXPECTED[*]}")"
 }

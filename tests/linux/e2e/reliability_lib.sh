@@ -50,17 +50,10 @@ rel_has_starts() { [ "$(rel_start_count)" -ge "$1" ]; }
 rel_check_starts() {
   local what=$1
   shift
-  local action=()
-  while [ "$1" != "--" ]; do
-    action+=("$1")
-    shift
-  done
-  shift
-  : >"$RECORD"
-  "${action[@]}"
+  e2e_run_recorded "$@"
   e2e_wait_for 5 rel_has_starts 1 || true
   rel_settle
-  e2e_check_eq "$what" "$(rel_starts)" "$(rel_vector "$@")"
+  e2e_check_eq "$what" "$(rel_starts)" "$(rel_vector "${E2E_EXPECTED[@]}")"
 }
 
 # Waits until the launcher has handled everything sent to it so far (it shows the effect of a
