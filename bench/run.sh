@@ -80,17 +80,16 @@ for _ in $(seq "$runs"); do
     安装产品 浏览光盘 产品功能介绍 安装帮助 退出安装
 done
 
-# Under Wine: the shipping 32-bit build, or, on a kernel that runs no 32-bit programs (and so
-# no 32-bit Wine), the same sources built for 64-bit Windows under 64-bit Wine (the rows say so).
+# Under Wine: the shipping 32-bit build, or where this kernel cannot run 32-bit Wine, the
+# 64-bit build under 64-bit Wine (the rows say so).
+source tools/wine-build.sh
 have_wine=0
-wine_bin=$win32
-wine_build=
+wine_bin=$root/build/$wine_build/bin
 wine_prefix=$out/wine
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
-  wine_bin=$root/build/win64/bin
-  wine_build=", 64-bit build"
+wine_row=
+if [ "$wine_build" == win64 ]; then
   wine_prefix=$out/wine64
-  export N5_WINE64=/usr/lib/wine/wine64 PATH=$root/tests/win32/wine64:$PATH
+  wine_row=", 64-bit build"
 fi
 if [ -x "$wine_bin/n5launcher.exe" ] && [ -x "$wine_bin/floor_win32.exe" ] && command -v wine >/dev/null; then
   have_wine=1
@@ -139,7 +138,7 @@ picture_bytes=$(cat assets/pictures/*.bmp assets/cursors/*.cur assets/icon/*.ico
   row floor "floor: SDL2 window, background, one CJK line" "1"
   row zenity "peer: zenity --list" ""
   if [ "$have_wine" -eq 1 ]; then
-    row wine "Windows launcher under Wine (warm wineserver$wine_build)" "$(pair_ratio wine wine_floor 1) × Win32 floor"
+    row wine "Windows launcher under Wine (warm wineserver$wine_row)" "$(pair_ratio wine wine_floor 1) × Win32 floor"
     row wine_floor "floor: Win32 window with the same bitmap" "1"
   fi
   echo
@@ -153,7 +152,7 @@ picture_bytes=$(cat assets/pictures/*.bmp assets/cursors/*.cur assets/icon/*.ico
   mrow floor "floor" "1"
   mrow zenity "zenity" ""
   if [ "$have_wine" -eq 1 ]; then
-    mrow wine "Windows launcher under Wine (its processes, not wineserver$wine_build)" "$(pair_ratio wine wine_floor 2) × Win32 floor"
+    mrow wine "Windows launcher under Wine (its processes, not wineserver$wine_row)" "$(pair_ratio wine wine_floor 2) × Win32 floor"
     mrow wine_floor "Win32 floor under Wine" "1"
   fi
   echo

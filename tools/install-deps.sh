@@ -50,7 +50,8 @@ install_missing "${packages[@]}"
 # 32-bit Wine is a 32-bit Linux program. Where the kernel runs none (some virtual machines),
 # the Wine tests run the 64-bit build under 64-bit Wine. Only there: beside 32-bit Wine,
 # 64-bit Wine would make every new prefix a 64-bit one.
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+source "$(dirname "$0")/wine-build.sh"
+if ! wine32_runs; then
   install_missing wine64
 fi
 

@@ -13,15 +13,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-exe=$root/build/win32/bin/n5launcher.exe
+# Where this kernel cannot run 32-bit Wine, the 64-bit build, in a prefix of its own.
+source tools/wine-build.sh
+exe=$root/build/$wine_build/bin/n5launcher.exe
 base=$root/build/run-windows
-# A kernel that runs no 32-bit programs cannot run 32-bit Wine: there the same program built
-# for 64-bit Windows runs under 64-bit Wine, in a prefix of its own.
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
+if [ "$wine_build" == win64 ]; then
   echo "run-windows: this kernel runs no 32-bit programs; showing the 64-bit build" >&2
-  exe=$root/build/win64/bin/n5launcher.exe
   base=$root/build/run-windows64
-  export N5_WINE64=/usr/lib/wine/wine64 PATH=$root/tests/win32/wine64:$PATH
 fi
 [ -f "$exe" ] || { echo "run-windows: no $exe (make build-win32 build-win64)" >&2; exit 1; }
 
