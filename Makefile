@@ -3,8 +3,8 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: all deps build build-sanitize build-fuzz build-win32 build-win64 test fuzz fuzz-short lint \
-	format-check run run-windows bench clean
+.PHONY: all deps build build-sanitize build-fuzz build-win32 build-win64 build-release static-sdl \
+	disc test fuzz fuzz-short lint format-check run run-windows bench clean
 FUZZ_SECONDS ?= 600
 
 all: build
@@ -30,6 +30,23 @@ build-win32: deps
 build-win64: deps
 	cmake --preset win64 >/dev/null
 	cmake --build --preset win64 -j $(JOBS) --target n5launcher
+
+# The Linux launcher as it goes on the disc (build/release/bin/n5launcher): SDL2 and SDL2_ttf
+# built from Debian's sources and linked in statically, like the C++ runtime.
+static-sdl: deps
+	JOBS=$(JOBS) bash tools/disc/static-sdl.sh build/third-party/sdl
+
+build-release: static-sdl
+	cmake --preset release >/dev/null
+	cmake --build --preset release -j $(JOBS)
+
+# The installation disc image, build/disc/n5-disc.iso (tools/disc/make-disc.sh tells the
+# variables: DISC_CONTENT, DISC_ALLOW_MISSING, SIGN_CERT, SIGN_KEY, SIGN_PKCS12, SIGN_PASSWORD,
+# SIGN_CA, SIGN_TIMESTAMP_URL, SOURCE_DATE_EPOCH).
+export DISC_CONTENT DISC_ALLOW_MISSING SIGN_CERT SIGN_KEY SIGN_PKCS12 SIGN_PASSWORD SIGN_CA \
+	SIGN_TIMESTAMP_URL
+disc: build-win32 build-release
+	bash tools/disc/make-disc.sh
 
 build-fuzz: deps
 	cmake --preset fuzz >/dev/null
@@ -75,11 +92,9 @@ run-windows: build build-win32 build-win64
 	bash tools/run-windows.sh
 
 # Start-up, memory, event cost and size, side by side with the floors and a peer.
-bench: deps build-win32
+bench: deps build-win32 build-release
 	cmake --preset win64 >/dev/null
 	cmake --build --preset win64 -j $(JOBS)
-	cmake --preset release >/dev/null
-	cmake --build --preset release -j $(JOBS)
 	bash bench/run.sh
 
 clean:

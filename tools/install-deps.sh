@@ -17,6 +17,9 @@ packages=(
   xdg-utils xfonts-base
   # The benchmarks' peer.
   zenity
+  # The disc: static SDL from Debian's sources (dpkg-source), the image, reading it back without
+  # kernel support, the signature.
+  dpkg-dev xorriso fuseiso osslsigncode openssl
   g++-mingw-w64-i686 wine wine32:i386
   # The same program built for 64-bit Windows (make test builds it).
   g++-mingw-w64-x86-64
