@@ -68,9 +68,9 @@ fuzz-short: build-fuzz
 	@echo "fuzz: $$(tail -n 1 build/fuzz/run.log)"
 
 
-# Every test of the optimised build, a bounded fuzz run, then the core's tests again under
-# ASan and UBSan.
-test: build build-sanitize build-win32 build-win64 format-check fuzz-short
+# Every test of the optimised build (the disc's tests read the image make disc writes), a
+# bounded fuzz run, then the core's tests again under ASan and UBSan.
+test: build build-sanitize build-win32 build-win64 disc format-check fuzz-short
 	ctest --preset linux -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS) -LE e2e
 
