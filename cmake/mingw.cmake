@@ -17,10 +17,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Every function and object in a section of its own, so that the linker drops what the
 # program never calls.
-# The same sources give the same program byte for byte, wherever they are built and whenever:
-# no build folder in it, and no link time stamp in its headers.
-cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH n5_source_root)
-set(n5_flags "-ffunction-sections -fdata-sections -ffile-prefix-map=${n5_source_root}=.")
-set(CMAKE_C_FLAGS_INIT "${n5_flags}")
-set(CMAKE_CXX_FLAGS_INIT "${n5_flags}")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--gc-sections -Wl,--no-insert-timestamp")
+set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--gc-sections")

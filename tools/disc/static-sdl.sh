@@ -16,8 +16,8 @@
 # The sources come through apt from the Debian archive the machine already uses (deb-src
 # entries made from its deb entries, in a private apt state under PREFIX's parent, so the
 # machine's own apt configuration is untouched); apt checks them against the archive's signed
-# index. Compiled with the source folder mapped away, so the result does not depend on where
-# it was built. A stamp naming the versions makes a second run a no-op.
+# index. Built without debugging information or assertions, so nothing in the libraries names
+# the folder they were built in. A second run with the same versions and script does nothing.
 set -euo pipefail
 
 prefix=${1:?usage: static-sdl.sh PREFIX}
@@ -28,13 +28,15 @@ jobs=${JOBS:-2}
 source_version() { dpkg-query -W -f='${source:Version}' "$1"; }
 sdl_version=$(source_version libsdl2-dev)
 ttf_version=$(source_version libsdl2-ttf-dev)
-stamp=$prefix/.built-sdl2-$sdl_version-ttf-$ttf_version
+# The stamp names the versions and this script's own text, so a change of either rebuilds.
+stamp=$prefix/.built-sdl2-$sdl_version-ttf-$ttf_version-$(sha256sum <"$0" | cut -c1-16)
 if [ -f "$stamp" ]; then
   exit 0
 fi
 echo "static-sdl: building SDL2 $sdl_version and SDL2_ttf $ttf_version for the disc's launcher"
 
 rm -rf "$work"
+find "$prefix" -mindepth 1 -delete
 mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/sources.list.d"
 
 # deb-src entries for every deb entry of the machine's Debian archive.
@@ -63,8 +65,9 @@ apt-get "${apt_private[@]}" update
   dpkg-source -x --no-copy libsdl2-ttf_"${ttf_version#*:}".dsc sdl2-ttf >/dev/null 2>&1)
 
 # The same flags for both libraries: optimised, position-independent (the launcher is a PIE),
-# each function in a section of its own for the linker to drop, and no trace of the folder.
-flags="-O2 -ffunction-sections -fdata-sections -ffile-prefix-map=$work=/src"
+# each function in a section of its own for the linker to drop. Without debugging information
+# or assertions nothing names the folder they were built in.
+flags="-O2 -ffunction-sections -fdata-sections"
 common=(
   -G Ninja
   -DCMAKE_BUILD_TYPE=Release
