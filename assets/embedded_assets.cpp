@@ -4,18 +4,18 @@
 
 // Defined by the sources cmake/embed.cmake generates, one per file listed in CMakeLists.txt.
 namespace n5::assets::embedded {
-extern const std::uint8_t pictures_background_bmp[];
-extern const std::size_t pictures_background_bmp_size;
-extern const std::uint8_t pictures_normal_bmp[];
-extern const std::size_t pictures_normal_bmp_size;
-extern const std::uint8_t pictures_hover_bmp[];
-extern const std::size_t pictures_hover_bmp_size;
-extern const std::uint8_t pictures_designed_bmp[];
-extern const std::size_t pictures_designed_bmp_size;
-extern const std::uint8_t pictures_help_bmp[];
-extern const std::size_t pictures_help_bmp_size;
-extern const std::uint8_t pictures_banner_bmp[];
-extern const std::size_t pictures_banner_bmp_size;
+extern const std::uint8_t pictures_background_png[];
+extern const std::size_t pictures_background_png_size;
+extern const std::uint8_t pictures_normal_png[];
+extern const std::size_t pictures_normal_png_size;
+extern const std::uint8_t pictures_hover_png[];
+extern const std::size_t pictures_hover_png_size;
+extern const std::uint8_t pictures_designed_png[];
+extern const std::size_t pictures_designed_png_size;
+extern const std::uint8_t pictures_help_png[];
+extern const std::size_t pictures_help_png_size;
+extern const std::uint8_t pictures_banner_png[];
+extern const std::size_t pictures_banner_png_size;
 extern const std::uint8_t cursors_hand_cur[];
 extern const std::size_t cursors_hand_cur_size;
 extern const std::uint8_t cursors_hand_colour_cur[];
@@ -38,17 +38,17 @@ Entry Lookup(AssetId id) {
   using namespace embedded;
   switch (id) {
     case AssetId::Background:
-      return {"pictures/background.bmp", pictures_background_bmp, &pictures_background_bmp_size};
+      return {"pictures/background.png", pictures_background_png, &pictures_background_png_size};
     case AssetId::NormalItem:
-      return {"pictures/normal.bmp", pictures_normal_bmp, &pictures_normal_bmp_size};
+      return {"pictures/normal.png", pictures_normal_png, &pictures_normal_png_size};
     case AssetId::HoverItem:
-      return {"pictures/hover.bmp", pictures_hover_bmp, &pictures_hover_bmp_size};
+      return {"pictures/hover.png", pictures_hover_png, &pictures_hover_png_size};
     case AssetId::DesignedItem:
-      return {"pictures/designed.bmp", pictures_designed_bmp, &pictures_designed_bmp_size};
+      return {"pictures/designed.png", pictures_designed_png, &pictures_designed_png_size};
     case AssetId::HelpIcon:
-      return {"pictures/help.bmp", pictures_help_bmp, &pictures_help_bmp_size};
+      return {"pictures/help.png", pictures_help_png, &pictures_help_png_size};
     case AssetId::Banner:
-      return {"pictures/banner.bmp", pictures_banner_bmp, &pictures_banner_bmp_size};
+      return {"pictures/banner.png", pictures_banner_png, &pictures_banner_png_size};
     case AssetId::HandCursor:
       return {"cursors/hand.cur", cursors_hand_cur, &cursors_hand_cur_size};
     case AssetId::ColourHandCursor:

@@ -22,7 +22,7 @@ enum class AssetId {
 
 // The file's bytes, carried in the program; valid for the program's lifetime.
 std::span<const std::uint8_t> Bytes(AssetId id);
-// The file's path relative to the assets folder, e.g. "pictures/background.bmp".
+// The file's path relative to the assets folder, e.g. "pictures/background.png".
 std::string_view FileName(AssetId id);
 
 }  // namespace n5::assets

@@ -4,6 +4,7 @@
 // Then it waits for events until it is closed.
 
 #include <SDL.h>
+#include <SDL_image.h>
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
@@ -48,7 +49,7 @@ int main(int /*argc*/, char** /*argv*/) {
   if (window == nullptr) return 1;
   auto bytes = n5::assets::Bytes(n5::assets::AssetId::Background);
   SDL_Surface* background =
-      SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+      IMG_LoadTyped_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1, "PNG");
   SDL_Surface* screen = SDL_GetWindowSurface(window);
   SDL_BlitSurface(background, nullptr, screen, nullptr);
 

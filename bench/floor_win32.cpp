@@ -1,7 +1,10 @@
 // The floor for the Windows launcher's start-up: a popup window of 502 x 387, centred, that
-// shows the same background bitmap from its resources, and nothing else.
+// shows the same background picture, carried and decoded as the launcher does (a PNG resource
+// through the Windows Imaging Component), and nothing else.
 
 #include <windows.h>
+
+#include "win32/wic_pictures.h"
 
 namespace {
 
@@ -31,7 +34,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  background = LoadBitmapW(instance, MAKEINTRESOURCEW(1));
+  background = n5::win32::DecodePictureResource(instance, 1).bitmap;
   WNDCLASSW window_class{};
   window_class.lpfnWndProc = WindowProc;
   window_class.hInstance = instance;

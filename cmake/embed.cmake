@@ -3,8 +3,8 @@
 #  * include(embed) provides n5_embed_files(<target> BASE_DIR <dir> FILES <path>...): for each
 #    file, a build-time step writes a source defining
 #        const std::uint8_t n5::assets::embedded::<id>[];   const std::size_t <id>_size;
-#    with <id> the path made a C identifier ("pictures/background.bmp" gives
-#    pictures_background_bmp), and adds it to <target>. One step per file, so that editing
+#    with <id> the path made a C identifier ("pictures/background.png" gives
+#    pictures_background_png), and adds it to <target>. One step per file, so that editing
 #    one file regenerates and recompiles only its own source.
 #  * cmake -DINPUT=<file> -DOUTPUT=<source> -DSYMBOL=<id> -DNAME=<path> -P embed.cmake is that
 #    step.

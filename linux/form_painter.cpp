@@ -1,5 +1,7 @@
 #include "linux/form_painter.h"
 
+#include <utility>
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -25,8 +27,12 @@ int NearestPixel(float twips) {
 
 }  // namespace
 
-FormPainter::FormPainter(SDL_Window* window, const form::Window& form, TtfFonts& fonts)
-    : window_(window), form_(form), fonts_(fonts), pictures_(SDL_GetWindowPixelFormat(window)) {}
+FormPainter::FormPainter(SDL_Window* window, const form::Window& form, TtfFonts& fonts,
+                         PictureFiles pictures)
+    : window_(window),
+      form_(form),
+      fonts_(fonts),
+      pictures_(SDL_GetWindowPixelFormat(window), std::move(pictures)) {}
 
 FormPainter::~FormPainter() {
   for (auto& [control, renderings] : texts_) {

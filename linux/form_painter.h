@@ -19,7 +19,8 @@ namespace n5::linux_ui {
 // sent to the screen. A caption is rendered once per change of its control (by revision).
 class FormPainter {
  public:
-  FormPainter(SDL_Window* window, const form::Window& form, TtfFonts& fonts);
+  FormPainter(SDL_Window* window, const form::Window& form, TtfFonts& fonts,
+              PictureFiles pictures = assets::Bytes);
   ~FormPainter();
   FormPainter(const FormPainter&) = delete;
   FormPainter& operator=(const FormPainter&) = delete;

@@ -2,8 +2,7 @@
 
 #include <optional>
 
-#include "assets/bitmap_file.h"
-#include "assets/embedded_assets.h"
+#include "linux/sdl_images.h"
 
 namespace n5::linux_ui {
 namespace {
@@ -19,15 +18,11 @@ std::optional<assets::AssetId> AssetOfRole(const std::string& role) {
   return std::nullopt;
 }
 
-SDL_Surface* Decode(assets::AssetId id, Uint32 screen_format) {
-  std::optional<assets::Bitmap> bitmap = assets::DecodeBmp(assets::Bytes(id));
-  if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0) return nullptr;
-  SDL_Surface* rgb =
-      SDL_CreateRGBSurfaceWithFormatFrom(bitmap->rgb.data(), bitmap->width, bitmap->height, 24,
-                                         bitmap->width * 3, SDL_PIXELFORMAT_RGB24);
-  if (rgb == nullptr) return nullptr;
-  SDL_Surface* converted = SDL_ConvertSurfaceFormat(rgb, screen_format, 0);
-  SDL_FreeSurface(rgb);
+SDL_Surface* Decode(std::span<const std::uint8_t> file, Uint32 screen_format) {
+  SDL_Surface* picture = DecodePicture(file);
+  if (picture == nullptr) return nullptr;
+  SDL_Surface* converted = SDL_ConvertSurfaceFormat(picture, screen_format, 0);
+  SDL_FreeSurface(picture);
   return converted;
 }
 
@@ -41,7 +36,7 @@ SDL_Surface* PictureSurfaces::ForRole(const std::string& role) {
   auto found = surfaces_.find(role);
   if (found != surfaces_.end()) return found->second;
   std::optional<assets::AssetId> id = AssetOfRole(role);
-  SDL_Surface* surface = id ? Decode(*id, screen_format_) : nullptr;
+  SDL_Surface* surface = id ? Decode(files_(*id), screen_format_) : nullptr;
   surfaces_.emplace(role, surface);  // a picture that failed is not decoded again
   return surface;
 }

@@ -2,39 +2,50 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "assets/embedded_assets.h"
-#include "assets/icon_file.h"
+#include "linux/sdl_images.h"
 
 namespace n5::linux_ui {
 
 SDL_Cursor* CreateHandCursor() {
-  std::optional<assets::IconImage> image =
-      assets::DecodeIconFile(assets::Bytes(assets::AssetId::HandCursor));
-  if (!image || image->width <= 0 || image->width % 8 != 0 || image->height <= 0) return nullptr;
-  // SDL's two planes: data 1 + mask 1 black, data 0 + mask 1 white, data 0 + mask 0
-  // transparent, data 1 + mask 0 the inverted screen, as Windows' AND and XOR masks give.
-  const auto width = static_cast<std::size_t>(image->width);
-  const auto height = static_cast<std::size_t>(image->height);
-  if (image->argb.size() < width * height) return nullptr;
-  const std::size_t row_bytes = width / 8;
-  std::vector<Uint8> data(row_bytes * height);
-  std::vector<Uint8> mask(data.size());
-  for (std::size_t y = 0; y < height; ++y) {
-    for (std::size_t x = 0; x < width; ++x) {
-      std::uint32_t argb = image->argb[y * width + x];
-      bool opaque = (argb >> 24) != 0;
-      bool light = (argb & 0x00FFFFFF) != 0;
-      bool data_bit = opaque ? !light : light;
-      std::size_t byte = y * row_bytes + x / 8;
-      auto bit = static_cast<Uint8>(0x80U >> (x % 8));
-      if (data_bit) data[byte] |= bit;
-      if (opaque) mask[byte] |= bit;
-    }
+  const std::span<const std::uint8_t> file = assets::Bytes(assets::AssetId::HandCursor);
+  std::optional<HotSpot> hot_spot = CursorHotSpot(file);
+  SDL_Surface* image = DecodeIconOrCursor(file);
+  if (image == nullptr || !hot_spot) {
+    SDL_FreeSurface(image);
+    return nullptr;
   }
-  return SDL_CreateCursor(data.data(), mask.data(), image->width, image->height, image->hotspot_x,
-                          image->hotspot_y);
+  SDL_Cursor* cursor = nullptr;
+  if (image->w > 0 && image->w % 8 == 0 && image->h > 0) {
+    // SDL's two planes: data 1 + mask 1 black, data 0 + mask 1 white, data 0 + mask 0
+    // transparent, data 1 + mask 0 the inverted screen, as Windows' AND and XOR masks give.
+    const auto width = static_cast<std::size_t>(image->w);
+    const auto height = static_cast<std::size_t>(image->h);
+    const std::size_t row_bytes = width / 8;
+    std::vector<Uint8> data(row_bytes * height);
+    std::vector<Uint8> mask(data.size());
+    for (std::size_t y = 0; y < height; ++y) {
+      const auto* row = reinterpret_cast<const std::uint32_t*>(
+          static_cast<const Uint8*>(image->pixels) + y * static_cast<std::size_t>(image->pitch));
+      for (std::size_t x = 0; x < width; ++x) {
+        std::uint32_t argb = row[x];
+        bool opaque = (argb >> 24) != 0;
+        bool light = (argb & 0x00FFFFFF) != 0;
+        bool data_bit = opaque ? !light : light;
+        std::size_t byte = y * row_bytes + x / 8;
+        auto bit = static_cast<Uint8>(0x80U >> (x % 8));
+        if (data_bit) data[byte] |= bit;
+        if (opaque) mask[byte] |= bit;
+      }
+    }
+    cursor =
+        SDL_CreateCursor(data.data(), mask.data(), image->w, image->h, hot_spot->x, hot_spot->y);
+  }
+  SDL_FreeSurface(image);
+  return cursor;
 }
 
 PointerCursors::PointerCursors()

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang clang-format clang-tidy libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev libxtst-dev libxfixes-dev
+  libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libfontconfig-dev libx11-dev libxtst-dev libxfixes-dev
   fonts-wqy-zenhei fonts-arphic-uming fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick locales strace
   # The reliability tests: read-only bind mounts in a mount namespace of their own (unshare

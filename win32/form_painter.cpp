@@ -2,6 +2,7 @@
 
 #include "form/text_layout.h"
 #include "win32/resource_ids.h"
+#include "win32/wic_pictures.h"
 #include "win32/wide.h"
 
 namespace n5::win32 {
@@ -13,12 +14,12 @@ struct RoleBitmap {
 };
 
 constexpr RoleBitmap kBitmaps[] = {
-    {"background", N5_BITMAP_BACKGROUND},
-    {"normal", N5_BITMAP_NORMAL},
-    {"hover", N5_BITMAP_HOVER},
-    {"designed", N5_BITMAP_DESIGNED},
-    {"help", N5_BITMAP_HELP},
-    {"banner", N5_BITMAP_BANNER},
+    {"background", N5_PICTURE_BACKGROUND},
+    {"normal", N5_PICTURE_NORMAL},
+    {"hover", N5_PICTURE_HOVER},
+    {"designed", N5_PICTURE_DESIGNED},
+    {"help", N5_PICTURE_HELP},
+    {"banner", N5_PICTURE_BANNER},
 };
 
 COLORREF ColourOf(form::Color c) {
@@ -68,13 +69,9 @@ const FormPainter::Bitmap* FormPainter::PictureOf(const form::PictureRef& pictur
   Bitmap bitmap;
   for (const RoleBitmap& known : kBitmaps) {
     if (picture->role != known.role) continue;
-    bitmap.handle = static_cast<HBITMAP>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(known.id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    BITMAP info{};
-    if (bitmap.handle != nullptr && GetObjectW(bitmap.handle, sizeof(info), &info) != 0) {
-      bitmap.width = info.bmWidth;
-      bitmap.height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
-    }
+    // A picture that is missing or does not decode is no picture: its place stays empty.
+    DecodedPicture decoded = DecodePictureResource(instance_, known.id);
+    bitmap = {decoded.bitmap, decoded.width, decoded.height};
   }
   bitmaps_.emplace_back(picture->role, bitmap);
   return bitmaps_.back().second.handle != nullptr ? &bitmaps_.back().second : nullptr;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "form/failure.h"
+#include "win32/com_apartment.h"
 #include "win32/system_errors.h"
 #include "win32/system_library.h"
 #include "win32/system_paths.h"
@@ -43,13 +44,7 @@ std::string SystemMessage(DWORD code) {
   return message;
 }
 
-WindowsPlatform::~WindowsPlatform() {
-  if (!com_initialized_) return;
-  if (auto* uninitialize =
-          SystemFunction<decltype(CoUninitialize)>(L"ole32.dll", "CoUninitialize")) {
-    uninitialize();
-  }
-}
+WindowsPlatform::~WindowsPlatform() = default;
 
 std::string WindowsPlatform::LauncherFolder() {
   std::vector<wchar_t> buffer(1024);
@@ -66,13 +61,7 @@ std::string WindowsPlatform::LauncherFolder() {
 
 platform::OpenResult WindowsPlatform::OpenRequest(std::string_view file) {
   // The shell may hand the request to extensions that need COM on this thread.
-  if (!com_initialized_) {
-    if (auto* initialize =
-            SystemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx")) {
-      com_initialized_ =
-          SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-    }
-  }
+  EnsureComApartment();
   auto* shell_execute = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
   if (shell_execute == nullptr) return {false, SystemMessage(GetLastError())};
   std::wstring wide = Wide(file);

@@ -35,7 +35,6 @@ class WindowsPlatform final : public platform::Platform {
  private:
   HWND owner_ = nullptr;
   std::function<std::string()> title_;
-  bool com_initialized_ = false;
 };
 
 // The system's description of an error code, in UTF-8, without the line break it ends with.

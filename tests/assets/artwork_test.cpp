@@ -10,7 +10,9 @@ namespace n5::assets {
 namespace {
 
 using testdata::Alpha;
+using testdata::Bitmap;
 using testdata::Contrast;
+using testdata::IconImage;
 using testdata::LoadBitmap;
 using testdata::LoadIcon;
 using testdata::PixelAt;

@@ -5,31 +5,70 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
-#include "assets/bitmap_file.h"
 #include "assets/embedded_assets.h"
-#include "assets/icon_file.h"
 #include "assets/probe_colours.h"
-#include "test_files.h"
+#include "linux/sdl_images.h"
 
 namespace n5::assets::testdata {
 
+// Index of pixel (x, y) in a row-major buffer, computed in std::size_t.
+constexpr std::size_t PixelIndex(int x, int y, int width) {
+  return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+         static_cast<std::size_t>(x);
+}
+
+// A decoded picture, cursor or icon: top-down ARGB, alpha from the AND mask for the latter.
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> argb;
+};
+struct Bitmap : Image {};
+struct IconImage : Image {
+  int hotspot_x = 0;
+  int hotspot_y = 0;
+};
+
+// Copies a decoded surface out and frees it; an empty image for nullptr.
+inline Image TakeImage(SDL_Surface* surface) {
+  Image image;
+  if (surface == nullptr) return image;
+  image.width = surface->w;
+  image.height = surface->h;
+  image.argb.resize(PixelIndex(0, surface->h, surface->w));
+  for (int y = 0; y < surface->h; ++y) {
+    std::memcpy(&image.argb[PixelIndex(0, y, surface->w)],
+                static_cast<const std::uint8_t*>(surface->pixels) + y * surface->pitch,
+                static_cast<std::size_t>(surface->w) * sizeof(std::uint32_t));
+  }
+  SDL_FreeSurface(surface);
+  return image;
+}
+
 // Decoding is checked by the embedding tests; here a failure just stops the calling test.
 inline Bitmap LoadBitmap(AssetId id) {
-  auto bitmap = DecodeBmp(Bytes(id));
-  if (!bitmap) ADD_FAILURE() << FileName(id) << " does not decode";
-  return bitmap.value_or(Bitmap{});
+  Bitmap bitmap{TakeImage(linux_ui::DecodePicture(Bytes(id)))};
+  if (bitmap.argb.empty()) ADD_FAILURE() << FileName(id) << " does not decode";
+  return bitmap;
 }
 
 inline IconImage LoadIcon(AssetId id) {
-  auto icon = DecodeIconFile(Bytes(id));
-  if (!icon) ADD_FAILURE() << FileName(id) << " does not decode";
-  return icon.value_or(IconImage{});
+  IconImage icon{TakeImage(linux_ui::DecodeIconOrCursor(Bytes(id)))};
+  if (icon.argb.empty()) ADD_FAILURE() << FileName(id) << " does not decode";
+  if (auto hot_spot = linux_ui::CursorHotSpot(Bytes(id))) {
+    icon.hotspot_x = hot_spot->x;
+    icon.hotspot_y = hot_spot->y;
+  }
+  return icon;
 }
 
 inline Rgb PixelAt(const Bitmap& b, int x, int y) {
-  const auto at = PixelIndex(x, y, b.width) * 3;
-  return {b.rgb[at], b.rgb[at + 1], b.rgb[at + 2]};
+  const std::uint32_t p = b.argb[PixelIndex(x, y, b.width)];
+  return {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+          static_cast<std::uint8_t>(p)};
 }
 
 inline std::uint32_t PixelAt(const IconImage& icon, int x, int y) {

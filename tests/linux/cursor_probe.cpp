@@ -15,7 +15,7 @@
 #include <optional>
 
 #include "assets/embedded_assets.h"
-#include "assets/icon_file.h"
+#include "linux/sdl_images.h"
 
 namespace {
 
@@ -36,13 +36,19 @@ void Count(std::uint32_t argb, bool inverts_as_black, Counts& counts) {
 }
 
 int Hand() {
-  std::optional<n5::assets::IconImage> hand =
-      n5::assets::DecodeIconFile(n5::assets::Bytes(n5::assets::AssetId::HandCursor));
-  if (!hand) return 1;
+  const auto file = n5::assets::Bytes(n5::assets::AssetId::HandCursor);
+  SDL_Surface* hand = n5::linux_ui::DecodeIconOrCursor(file);
+  std::optional<n5::linux_ui::HotSpot> hot = n5::linux_ui::CursorHotSpot(file);
+  if (hand == nullptr || !hot) return 1;
   Counts counts;
-  for (std::uint32_t argb : hand->argb) Count(argb, true, counts);
-  std::printf("%dx%d hot %d,%d black %d white %d\n", hand->width, hand->height, hand->hotspot_x,
-              hand->hotspot_y, counts.black, counts.white);
+  for (int y = 0; y < hand->h; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(
+        static_cast<const std::uint8_t*>(hand->pixels) + y * hand->pitch);
+    for (int x = 0; x < hand->w; ++x) Count(row[x], true, counts);
+  }
+  std::printf("%dx%d hot %d,%d black %d white %d\n", hand->w, hand->h, hot->x, hot->y, counts.black,
+              counts.white);
+  SDL_FreeSurface(hand);
   return 0;
 }
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "assets/bitmap_file.h"
 #include "assets/embedded_assets.h"
+#include "linux/sdl_images.h"
 #include "tests/linux/offscreen_launcher.h"
 
 namespace n5::assets {
@@ -95,15 +95,15 @@ TEST_F(FormPainterTest, ShowsTheHoverPictureAndTheDescriptionOfTheItemUnderThePo
 }
 
 TEST_F(FormPainterTest, DrawsCaptionsInTheirColourCutOffAtTheirButtons) {
-  std::optional<assets::Bitmap> background =
-      assets::DecodeBmp(assets::Bytes(assets::AssetId::Background));
-  ASSERT_TRUE(background);
+  SDL_Surface* background = DecodePicture(assets::Bytes(assets::AssetId::Background));
+  ASSERT_NE(background, nullptr);
   auto background_at = [&](int x, int y) {
-    std::size_t at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(background->width) +
-                      static_cast<std::size_t>(x)) *
-                     3;
-    const auto* p = &background->rgb[at];
-    return Rgb{p[0], p[1], p[2]};
+    Uint32 argb = 0;
+    std::memcpy(&argb,
+                static_cast<const Uint8*>(background->pixels) + y * background->pitch + x * 4,
+                sizeof argb);
+    return Rgb{static_cast<std::uint8_t>(argb >> 16), static_cast<std::uint8_t>(argb >> 8),
+               static_cast<std::uint8_t>(argb)};
   };
   for (int item = 0; item < 5; ++item) {
     SDL_Rect button = Placed(splash().pcb(item));
@@ -119,6 +119,7 @@ TEST_F(FormPainterTest, DrawsCaptionsInTheirColourCutOffAtTheirButtons) {
       EXPECT_EQ(At(right, y), background_at(right, y)) << right << "," << y;
     }
   }
+  SDL_FreeSurface(background);
 }
 
 TEST_F(FormPainterTest, UnderlinesTheWebAddressWhileThePointerIsOverIt) {
@@ -195,6 +196,44 @@ TEST_F(FormPainterTest, TextsRenderedEarlierShowExactlyWhatAFreshRenderingShows)
       EXPECT_TRUE(pixels(window_) == pixels(fresh_window)) << "after item " << item;
     }
     SDL_DestroyWindow(fresh_window);
+  }
+}
+
+// A picture whose file is missing or does not decode leaves its place empty, as no picture
+// would, and the launcher goes on: the other pictures, the captions and the highlight.
+TEST_F(FormPainterTest, APictureThatDoesNotDecodeLeavesItsPlaceEmpty) {
+  const std::vector<std::uint8_t> damaged(64, 0x5A);
+  struct Case {
+    const char* what;
+    assets::AssetId broken;
+    std::span<const std::uint8_t> file;
+  } cases[] = {
+      {"background missing", assets::AssetId::Background, {}},
+      {"background damaged", assets::AssetId::Background, damaged},
+      {"hover picture missing", assets::AssetId::HoverItem, {}},
+  };
+  const ProbePoint& bg = assets::kBackgroundProbe;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    painter_ = std::make_unique<FormPainter>(window_, form(), fonts_, [&](assets::AssetId id) {
+      return id == c.broken ? c.file : assets::Bytes(id);
+    });
+    MoveTo(bg.x, bg.y);
+    painter_->RepaintAll();
+    if (c.broken == assets::AssetId::Background) {
+      // White, as Windows paints a window's client area.
+      EXPECT_EQ(At(bg.x, bg.y), (Rgb{255, 255, 255})) << "nothing where the background was";
+      EXPECT_EQ(Buttons(), "nnnnn");
+    } else {
+      EXPECT_EQ(At(bg.x, bg.y), bg.colour);
+    }
+    MoveOverCaption(2);
+    const std::string highlighted = c.broken == assets::AssetId::HoverItem ? "nn?nn" : "nnhnn";
+    EXPECT_EQ(Buttons(), highlighted);
+    SDL_Rect caption = Placed(splash().lbl_pcbText(2));
+    form::Color ink = splash().lbl_pcbText(2).fore_color();
+    EXPECT_GT(PixelsNear(caption, {ink.r, ink.g, ink.b}), 20) << "the caption still shows";
+    EXPECT_EQ(splash().SelectedIndex, 2);
   }
 }
 

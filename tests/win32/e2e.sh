@@ -8,7 +8,7 @@
 #   e2e.sh SCENARIO     (ctest passes the paths below in the environment)
 #
 # Scenarios: window, menu_click_root, menu_keys_root, menu_click_spaces, menu_keys_spaces,
-# traditional, close_keys, browser_fallback, failure_message.
+# traditional, close_keys, browser_fallback, failure_message, damaged_picture.
 set -euo pipefail
 
 scenario=${1:?usage: e2e.sh SCENARIO}
@@ -152,6 +152,35 @@ case $scenario in
     expect_document "$(below_folder "$help_doc_tw")"
     xdotool key Escape
     expect_exit_zero "$title_tw"
+    expect_no_other_start
+    ;;
+
+  damaged_picture)
+    # A picture that does not decode leaves its place empty and the launcher works on: in the
+    # program's copy on the disc, the background's PNG says it is 0 pixels wide.
+    start_xvfb
+    prepare_prefix
+    arrange root
+    # The background's header chunk: IHDR, width 502, height 387.
+    at=$(LC_ALL=C grep -obUaP '\x49\x48\x44\x52\x00\x00\x01\xf6\x00\x00\x01\x83' \
+      "$work/disc/n5launcher.exe" | head -n 1 | cut -d: -f1)
+    [ -n "$at" ] || fail "no background picture in the program"
+    printf '\0\0\0\0' | dd of="$work/disc/n5launcher.exe" bs=1 seek=$((at + 4)) conv=notrunc \
+      status=none
+    start_launcher zh_CN.UTF-8
+    wait_window "$title_cn" any_frame
+    # The pictures that decode show; where the background was, the window's own colour.
+    pointer_to $(item_point 0)
+    wait_hover 0
+    read -r px py pr pg pb <<<"$("$N5_SCREEN_PROBE" probe background)"
+    found=$(colour_in "$(screenshot damaged)" $((win_x + px)) $((win_y + py)))
+    [ "$found" != "$pr $pg $pb" ] || fail "the damaged background showed"
+    log "where the background was: $found"
+    click_item 0
+    expect_start "$(below_folder "$installer")"
+    focus_keyboard
+    xdotool key Escape
+    expect_exit_zero "$title_cn"
     expect_no_other_start
     ;;
 

@@ -24,8 +24,8 @@
 #include <thread>
 #include <vector>
 
-#include "assets/icon_file.h"
 #include "assets/probe_colours.h"
+#include "linux/sdl_images.h"
 
 namespace {
 
@@ -45,8 +45,32 @@ long MillisecondsSince(std::chrono::steady_clock::time_point start) {
 // Whether the X cursor shows the Windows cursor: the same size and hot spot, each opaque pixel
 // of the cursor opaque in the same colour, each transparent one transparent. Pixels that invert
 // the screen may come out either way and are not compared.
-bool SameCursor(const XFixesCursorImage& shown, const n5::assets::IconImage& cursor,
-                std::string& why) {
+struct CursorImage {
+  int width = 0;
+  int height = 0;
+  int hotspot_x = 0;
+  int hotspot_y = 0;
+  std::vector<std::uint32_t> argb;  // top-down, alpha from the AND mask
+};
+
+std::optional<CursorImage> ReadCursor(const std::vector<std::uint8_t>& bytes) {
+  std::optional<n5::linux_ui::HotSpot> hot = n5::linux_ui::CursorHotSpot(bytes);
+  SDL_Surface* image = n5::linux_ui::DecodeIconOrCursor(bytes);
+  if (image == nullptr || !hot) {
+    SDL_FreeSurface(image);
+    return std::nullopt;
+  }
+  CursorImage cursor{image->w, image->h, hot->x, hot->y, {}};
+  for (int y = 0; y < image->h; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(
+        static_cast<const std::uint8_t*>(image->pixels) + y * image->pitch);
+    cursor.argb.insert(cursor.argb.end(), row, row + image->w);
+  }
+  SDL_FreeSurface(image);
+  return cursor;
+}
+
+bool SameCursor(const XFixesCursorImage& shown, const CursorImage& cursor, std::string& why) {
   if (shown.width != cursor.width || shown.height != cursor.height) {
     why = "size " + std::to_string(shown.width) + "x" + std::to_string(shown.height);
     return false;
@@ -71,7 +95,7 @@ bool SameCursor(const XFixesCursorImage& shown, const n5::assets::IconImage& cur
 int WaitCursor(const char* path, long timeout_ms) {
   std::ifstream in(path, std::ios::binary);
   std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
-  std::optional<n5::assets::IconImage> cursor = n5::assets::DecodeIconFile(bytes);
+  std::optional<CursorImage> cursor = ReadCursor(bytes);
   if (!cursor) {
     std::fprintf(stderr, "screen_probe: cannot read %s\n", path);
     return 2;

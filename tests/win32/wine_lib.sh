@@ -277,8 +277,9 @@ launcher_running() { [ ! -f "$work/launcher.status" ]; }
 window_id=
 win_x=0
 win_y=0
-# Waits for the window with the title, then for its first frame (the background's probe colour).
-wait_window() { # wait_window TITLE
+# Waits for the window with the title, then for its first frame (the background's probe colour;
+# not with "any_frame", for a launcher without its background).
+wait_window() { # wait_window TITLE [any_frame]
   window_id=
   for _ in $(seq 600); do
     window_id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1 || true)
@@ -291,6 +292,7 @@ wait_window() { # wait_window TITLE
   geometry=$(xdotool getwindowgeometry --shell "$window_id")
   win_x=$(printf '%s\n' "$geometry" | sed -n 's/^X=//p')
   win_y=$(printf '%s\n' "$geometry" | sed -n 's/^Y=//p')
+  if [ "${2:-}" = any_frame ]; then return; fi
   read -r px py pr pg pb <<<"$("$N5_SCREEN_PROBE" probe background)"
   "$N5_SCREEN_PROBE" wait $((win_x + px)) $((win_y + py)) "$pr" "$pg" "$pb" 30000 >/dev/null ||
     fail "the background never showed"

@@ -37,8 +37,7 @@ void CheckProbe(const Canvas& canvas, const ProbePoint& probe, const char* name)
 }
 
 void WritePicture(const std::filesystem::path& path, const Canvas& canvas) {
-  n5::artgen::WriteFile(path,
-                        n5::artgen::EncodeBmp24(canvas.width(), canvas.height(), canvas.ToRgb()));
+  n5::artgen::WritePng(path, canvas.width(), canvas.height(), canvas.ToRgb());
   std::printf("wrote %s\n", path.string().c_str());
 }
 
@@ -68,12 +67,12 @@ int main(int argc, char** argv) {
     CheckProbe(hover, n5::assets::kHoverItemProbe, "hover bar");
     CheckProbe(designed, n5::assets::kDesignedItemProbe, "designed bar");
 
-    WritePicture(out / "pictures/background.bmp", background);
-    WritePicture(out / "pictures/normal.bmp", normal);
-    WritePicture(out / "pictures/hover.bmp", hover);
-    WritePicture(out / "pictures/designed.bmp", designed);
-    WritePicture(out / "pictures/help.bmp", ag::DrawHelpIcon(font));
-    WritePicture(out / "pictures/banner.bmp", ag::DrawBanner(font));
+    WritePicture(out / "pictures/background.png", background);
+    WritePicture(out / "pictures/normal.png", normal);
+    WritePicture(out / "pictures/hover.png", hover);
+    WritePicture(out / "pictures/designed.png", designed);
+    WritePicture(out / "pictures/help.png", ag::DrawHelpIcon(font));
+    WritePicture(out / "pictures/banner.png", ag::DrawBanner(font));
     WriteBytes(out / "cursors/hand.cur", ag::EncodeCursor(ag::DrawHandCursor(), ag::kHandHotSpot));
     WriteBytes(out / "cursors/hand_colour.cur",
                ag::EncodeCursor(ag::DrawColourHandCursor(), ag::kColourHandHotSpot));

@@ -1,6 +1,9 @@
 #include "writers.h"
 
 #include <fstream>
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_image.h>
 #include <stdexcept>
 
 #include "pixel_index.h"
@@ -25,10 +28,8 @@ class LittleEndian {
   std::vector<std::uint8_t>& out_;
 };
 
-constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kDirectorySize = 6 + 16;
-constexpr std::uint32_t kPixelsPerMetre96Dpi = 3780;
 
 std::uint32_t Stride(int width, int bits) {
   return static_cast<std::uint32_t>((width * bits + 31) / 32 * 4);
@@ -111,30 +112,20 @@ std::vector<std::uint8_t> IconFile(const PalettedImage& image, unsigned type, un
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeBmp24(int width, int height, const std::vector<std::uint8_t>& rgb) {
-  if (rgb.size() != PixelCount(width, height) * 3) throw std::invalid_argument("bad picture");
-  const std::uint32_t stride = Stride(width, 24);
-  const std::uint32_t image_size = stride * std::uint32_t(height);
-  std::vector<std::uint8_t> out;
-  LittleEndian le(out);
-  le.U8('B');
-  le.U8('M');
-  le.U32(kFileHeaderSize + kInfoHeaderSize + image_size);
-  le.U32(0);  // reserved
-  le.U32(kFileHeaderSize + kInfoHeaderSize);
-  InfoHeader(le, width, height, 24, image_size, kPixelsPerMetre96Dpi);
-  for (int y = height - 1; y >= 0; --y) {
-    std::uint32_t written = 0;
-    for (int x = 0; x < width; ++x) {
-      const std::size_t at = PixelIndex(x, y, width) * 3;
-      le.U8(rgb[at + 2]);
-      le.U8(rgb[at + 1]);
-      le.U8(rgb[at]);
-      written += 3;
-    }
-    for (; written < stride; ++written) le.U8(0);
+void WritePng(const std::filesystem::path& path, int width, int height,
+              const std::vector<std::uint8_t>& rgb) {
+  if (width <= 0 || height <= 0 || rgb.size() != PixelCount(width, height) * 3) {
+    throw std::invalid_argument("inconsistent picture");
   }
-  return out;
+  // SDL only reads the pixels here.
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<std::uint8_t*>(rgb.data()), width, height, 24, width * 3, SDL_PIXELFORMAT_RGB24);
+  if (surface == nullptr) throw std::runtime_error(SDL_GetError());
+  std::filesystem::create_directories(path.parent_path());
+  int status = IMG_SavePNG(surface, path.string().c_str());
+  SDL_FreeSurface(surface);
+  if (status != 0)
+    throw std::runtime_error("cannot write " + path.string() + ": " + IMG_GetError());
 }
 
 std::vector<std::uint8_t> EncodeIcon(const PalettedImage& image) {

@@ -1,5 +1,5 @@
-// Encoders for the standard uncompressed files the launcher carries: 24-bit bitmaps, and
-// palettised icons and cursors with an AND transparency mask.
+// Encoders for the files the launcher carries: lossless PNG pictures, and palettised icons and
+// cursors with an AND transparency mask.
 #pragma once
 
 #include <array>
@@ -9,8 +9,10 @@
 
 namespace n5::artgen {
 
-// A bottom-up 24-bit BI_RGB bitmap with a BITMAPINFOHEADER; `rgb` is top-down R, G, B.
-std::vector<std::uint8_t> EncodeBmp24(int width, int height, const std::vector<std::uint8_t>& rgb);
+// Writes a picture as a lossless PNG file (SDL2_image's encoder, no time stamp, so the same
+// pixels give the same file); `rgb` is top-down R, G, B.
+void WritePng(const std::filesystem::path& path, int width, int height,
+              const std::vector<std::uint8_t>& rgb);
 
 struct PalettedImage {
   int width = 0;

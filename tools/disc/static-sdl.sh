@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the static SDL2 and SDL2_ttf that the disc's Linux launcher links, from Debian's own
+# Builds the static SDL2, SDL2_ttf and SDL2_image that the disc's Linux launcher links, from Debian's own
 # source packages of the versions installed here (so the headers the launcher compiles against
 # match), into PREFIX.
 #
@@ -11,7 +11,9 @@
 # glibc, the X11 client libraries, fontconfig and freetype: this build has only SDL's X11
 # video (the X11 libraries loaded when the window opens, the optional extensions only where the
 # desktop has them), no audio, joysticks, GL, Wayland, D-Bus or IBus, and SDL2_ttf without
-# HarfBuzz (plain FreeType layout, all that the launcher's Chinese texts need).
+# HarfBuzz (plain FreeType layout, all that the launcher's Chinese texts need), and SDL2_image
+# with only what the launcher carries: PNG (through the stb_image decoder it includes, so no
+# libpng is needed) and the icon and cursor files.
 #
 # The sources come through apt from the Debian archive the machine already uses (deb-src
 # entries made from its deb entries, in a private apt state under PREFIX's parent, so the
@@ -28,12 +30,14 @@ jobs=${JOBS:-2}
 source_version() { dpkg-query -W -f='${source:Version}' "$1"; }
 sdl_version=$(source_version libsdl2-dev)
 ttf_version=$(source_version libsdl2-ttf-dev)
+image_version=$(source_version libsdl2-image-dev)
 # The stamp names the versions and this script's own text, so a change of either rebuilds.
-stamp=$prefix/.built-sdl2-$sdl_version-ttf-$ttf_version-$(sha256sum <"$0" | cut -c1-16)
+stamp=$prefix/.built-sdl2-$sdl_version-ttf-$ttf_version-image-$image_version-$(sha256sum <"$0" | cut -c1-16)
 if [ -f "$stamp" ]; then
   exit 0
 fi
-echo "static-sdl: building SDL2 $sdl_version and SDL2_ttf $ttf_version for the disc's launcher"
+echo "static-sdl: building SDL2 $sdl_version, SDL2_ttf $ttf_version and SDL2_image" \
+  "$image_version for the disc's launcher"
 
 rm -rf "$work"
 find "$prefix" -mindepth 1 -delete
@@ -59,10 +63,11 @@ apt_private=(
 )
 apt-get "${apt_private[@]}" update
 (cd "$work" && apt-get "${apt_private[@]}" source --download-only \
-  "libsdl2=$sdl_version" "libsdl2-ttf=$ttf_version")
+  "libsdl2=$sdl_version" "libsdl2-ttf=$ttf_version" "libsdl2-image=$image_version")
 (cd "$work" &&
   dpkg-source -x --no-copy libsdl2_"${sdl_version#*:}".dsc sdl2 >/dev/null 2>&1 &&
-  dpkg-source -x --no-copy libsdl2-ttf_"${ttf_version#*:}".dsc sdl2-ttf >/dev/null 2>&1)
+  dpkg-source -x --no-copy libsdl2-ttf_"${ttf_version#*:}".dsc sdl2-ttf >/dev/null 2>&1 &&
+  dpkg-source -x --no-copy libsdl2-image_"${image_version#*:}".dsc sdl2-image >/dev/null 2>&1)
 
 # The same flags for both libraries: optimised, position-independent (the launcher is a PIE),
 # each function in a section of its own for the linker to drop. Without debugging information
@@ -96,6 +101,18 @@ cmake -S "$work/sdl2-ttf" -B "$work/sdl2-ttf-build" "${common[@]}" \
   -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF >"$work/sdl2-ttf-configure.log"
 cmake --build "$work/sdl2-ttf-build" -j "$jobs" >"$work/sdl2-ttf-build.log"
 cmake --install "$work/sdl2-ttf-build" >/dev/null
+
+image_formats=()
+for format in AVIF GIF JPG JXL LBM PCX PNM QOI SVG TGA TIF WEBP XCF XPM XV; do
+  image_formats+=("-DSDL2IMAGE_$format=OFF")
+done
+cmake -S "$work/sdl2-image" -B "$work/sdl2-image-build" "${common[@]}" \
+  "-DCMAKE_PREFIX_PATH=$prefix" -DBUILD_SHARED_LIBS=OFF -DSDL2IMAGE_SAMPLES=OFF \
+  -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF -DSDL2IMAGE_BACKEND_STB=ON \
+  -DSDL2IMAGE_PNG=ON -DSDL2IMAGE_PNG_SAVE=OFF -DSDL2IMAGE_BMP=ON "${image_formats[@]}" \
+  >"$work/sdl2-image-configure.log"
+cmake --build "$work/sdl2-image-build" -j "$jobs" >"$work/sdl2-image-build.log"
+cmake --install "$work/sdl2-image-build" >/dev/null
 
 rm -rf "$work"
 touch "$stamp"
