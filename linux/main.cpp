@@ -20,6 +20,7 @@
 #include "linux/pointer_cursors.h"
 #include "linux/process_start.h"
 #include "linux/program_icon.h"
+#include "linux/resident_image.h"
 #include "linux/ttf_fonts.h"
 
 namespace {
@@ -59,6 +60,8 @@ int Run() {
     painter.RepaintAll();
     SDL_ShowWindow(window);
     painter.Present();
+    // From here on the disc may be taken out: what the launcher runs stays in memory.
+    KeepProgramResident();
     status = RunEventLoop(form, painter, cursors);
   }
   SDL_DestroyWindow(window);

@@ -40,6 +40,8 @@ pe=$(od -An -tu4 -j 60 -N 4 "$exe" | tr -d ' ')
 check_eq "the program is for 32-bit Windows (machine i386)" \
   "$(od -An -tx2 -j $((pe + 4)) -N 2 "$exe" | tr -d ' ')" "014c"
 check_eq "the program carries no link time" "$(od -An -tu4 -j $((pe + 8)) -N 4 "$exe" | tr -d ' ')" 0
+check_eq "the program runs from the page file when started from a disc or the network" \
+  "$(($(od -An -tu2 -j $((pe + 22)) -N 2 "$exe") & 0x0C00))" $((0x0C00))
 verify() { osslsigncode verify -CAfile "$N5_DISC_CA" -in "$1" >"$WORK/verify.log" 2>&1; }
 check "the signature verifies" verify "$exe"
 check "the signature is SHA-256" grep -q 'Message digest algorithm *: SHA256' "$WORK/verify.log"

@@ -69,10 +69,17 @@ apt-get "${apt_private[@]}" update
   dpkg-source -x --no-copy libsdl2-ttf_"${ttf_version#*:}".dsc sdl2-ttf >/dev/null 2>&1 &&
   dpkg-source -x --no-copy libsdl2-image_"${image_version#*:}".dsc sdl2-image >/dev/null 2>&1)
 
-# The same flags for both libraries: optimised, position-independent (the launcher is a PIE),
-# each function in a section of its own for the linker to drop. Without debugging information
-# or assertions nothing names the folder they were built in.
+# The same flags for all three libraries: optimised, position-independent (the launcher is a
+# PIE), each function in a section of its own for the linker to drop. Without debugging
+# information or assertions nothing in the libraries names the folder they were built in.
 flags="-O2 -ffunction-sections -fdata-sections"
+
+# Without SDL's dynamic API, whose table refers to every function SDL has (so the linker could
+# drop none) and which would let an environment variable load another SDL into the launcher.
+# SDL turns it off only where its header says so.
+dynapi=$work/sdl2/src/dynapi/SDL_dynapi.h
+sed -i 's/^#define SDL_DYNAMIC_API 1$/#define SDL_DYNAMIC_API 0/' "$dynapi"
+grep -qx '#define SDL_DYNAMIC_API 0' "$dynapi" || { echo "static-sdl: cannot turn off $dynapi" >&2; exit 1; }
 common=(
   -G Ninja
   -DCMAKE_BUILD_TYPE=Release
