@@ -17,6 +17,9 @@ packages=(
   xdg-utils xfonts-base
   # The benchmarks' peer.
   zenity
+  # The benchmarks' simulated optical drive (FUSE 3). Not the fuse3 tools: that package
+  # replaces fuse, which fuseiso needs; as root the drive mounts and umount unmounts without them.
+  libfuse3-dev
   # The disc: static SDL from Debian's sources (dpkg-source), the image, reading it back without
   # kernel support, the signature.
   dpkg-dev xorriso fuseiso osslsigncode openssl
