@@ -72,6 +72,7 @@ int Run() {
 }  // namespace
 
 int main(int /*argc*/, char** /*argv*/) {
+  PrefetchProgram();
   PrepareProcess();
   // SIGTERM and SIGINT keep their default action and end the launcher at once, even while a
   // message box runs its own loop, which would never look at SDL's quit event.

@@ -1,14 +1,14 @@
 #include "linux/resident_image.h"
 
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cstring>
-#include <exception>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <string_view>
 
 namespace n5::linux_ui {
 namespace {
@@ -21,7 +21,21 @@ std::string ProgramPath() {
   return path;
 }
 
-int ProtectionOf(const std::string& permissions) {
+// The text of a file of /proc, which tells no size beforehand (plain reads: the program carries
+// no stream library for this).
+std::string ReadWholeFile(const char* name) {
+  std::string text;
+  const int file = open(name, O_RDONLY | O_CLOEXEC);
+  if (file < 0) return text;
+  char piece[4096];
+  for (ssize_t got; (got = read(file, piece, sizeof piece)) > 0;) {
+    text.append(piece, static_cast<std::size_t>(got));
+  }
+  close(file);
+  return text;
+}
+
+int ProtectionOf(std::string_view permissions) {
   int protection = PROT_NONE;
   if (permissions.size() >= 3) {
     if (permissions[0] == 'r') protection |= PROT_READ;
@@ -76,45 +90,77 @@ bool IsRemovableFileSystem(std::int64_t type) {
 
 std::vector<Mapping> MappingsOfFile(const std::string& maps, const std::string& path) {
   std::vector<Mapping> found;
-  std::istringstream lines(maps);
-  std::string line;
-  while (std::getline(lines, line)) {
-    // start-end perms offset device inode path (the path, which may hold spaces, is the rest)
-    std::istringstream fields(line);
-    std::string range, permissions, offset, device, inode;
-    if (!(fields >> range >> permissions >> offset >> device >> inode)) continue;
-    std::string rest;
-    std::getline(fields, rest);
-    const std::size_t begin = rest.find_first_not_of(' ');
-    if (begin == std::string::npos || rest.compare(begin, std::string::npos, path) != 0) continue;
+  std::string_view rest = maps;
+  while (!rest.empty()) {
+    const std::size_t line_end = std::min(rest.find('\n'), rest.size());
+    std::string_view line = rest.substr(0, line_end);
+    rest.remove_prefix(std::min(line_end + 1, rest.size()));
+    // start-end perms offset device inode path: the path, which may hold spaces, is what
+    // follows the fifth field and its padding.
+    std::string_view fields[5];
+    std::string_view tail = line;
+    bool complete = true;
+    for (std::string_view& field : fields) {
+      const std::size_t begin = tail.find_first_not_of(' ');
+      if (begin == std::string_view::npos) {
+        complete = false;
+        break;
+      }
+      tail.remove_prefix(begin);
+      const std::size_t end = std::min(tail.find(' '), tail.size());
+      field = tail.substr(0, end);
+      tail.remove_prefix(end);
+    }
+    const std::size_t path_begin = tail.find_first_not_of(' ');
+    if (!complete || path_begin == std::string_view::npos || tail.substr(path_begin) != path) {
+      continue;
+    }
+    const std::string_view range = fields[0];
     const std::size_t dash = range.find('-');
-    if (dash == std::string::npos) continue;
     Mapping mapping;
-    mapping.start = std::stoull(range.substr(0, dash), nullptr, 16);
-    mapping.end = std::stoull(range.substr(dash + 1), nullptr, 16);
-    mapping.protection = ProtectionOf(permissions);
+    if (dash == std::string_view::npos ||
+        std::from_chars(range.data(), range.data() + dash, mapping.start, 16).ec != std::errc{} ||
+        std::from_chars(range.data() + dash + 1, range.data() + range.size(), mapping.end, 16).ec !=
+            std::errc{}) {
+      continue;
+    }
+    mapping.protection = ProtectionOf(fields[1]);
     if (mapping.end > mapping.start) found.push_back(mapping);
   }
   return found;
 }
 
 bool CopyMappedFileIntoMemory(const std::string& path) {
-  std::ifstream in("/proc/self/maps");
-  const std::string maps{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string maps = ReadWholeFile("/proc/self/maps");
   if (path.empty() || maps.empty()) return false;
   bool all = true;
-  try {
-    for (const Mapping& mapping : MappingsOfFile(maps, path)) all = MakeResident(mapping) && all;
-  } catch (const std::exception&) {  // a line of the maps that does not read as one
-    return false;
-  }
+  for (const Mapping& mapping : MappingsOfFile(maps, path)) all = MakeResident(mapping) && all;
   return all;
 }
 
-bool KeepProgramResident() {
+namespace {
+
+bool RunsFromRemovableMedium() {
   struct statfs file_system {};
-  if (statfs("/proc/self/exe", &file_system) != 0) return false;
-  if (!IsRemovableFileSystem(static_cast<std::int64_t>(file_system.f_type))) return true;
+  return statfs("/proc/self/exe", &file_system) == 0 &&
+         IsRemovableFileSystem(static_cast<std::int64_t>(file_system.f_type));
+}
+
+}  // namespace
+
+void PrefetchProgram() {
+  if (!RunsFromRemovableMedium()) return;
+  const int file = open("/proc/self/exe", O_RDONLY | O_CLOEXEC);
+  if (file < 0) return;
+  // In the pieces a drive transfers at a time.
+  static char piece[128 * 1024];
+  off_t at = 0;
+  for (ssize_t got; (got = pread(file, piece, sizeof piece, at)) > 0;) at += got;
+  close(file);
+}
+
+bool KeepProgramResident() {
+  if (!RunsFromRemovableMedium()) return true;
   return CopyMappedFileIntoMemory(ProgramPath());
 }
 

@@ -30,6 +30,13 @@ std::vector<Mapping> MappingsOfFile(const std::string& maps, const std::string& 
 // process's own, at the same address, with the same protection. Whether all were replaced.
 bool CopyMappedFileIntoMemory(const std::string& path);
 
+// Reads the program's whole file once, front to back, when it runs from a removable medium
+// (nothing otherwise), so that the pages it touches later come from memory. A disc pays for
+// every jump of its head (about 100 ms on a CD): the pages a starting program touches lie all
+// over its file, and reading them as they are touched costs a jump each, where one pass costs
+// one. Nothing is kept but what the kernel caches.
+void PrefetchProgram();
+
 // Copies the program's mapped pages into memory of its own when it runs from a removable
 // medium; does nothing otherwise. Whether the program is now independent of its file (true
 // also when nothing had to be done).
