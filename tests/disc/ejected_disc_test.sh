@@ -28,6 +28,12 @@ end_drive() {
 trap 'end_drive; e2e_cleanup' EXIT
 DISC=$MEDIUM
 
+# The opener is the only program on PATH: once it may not run, no other xdg-open is found.
+e2e_spawn_launcher() {
+  (cd "$WORK" && exec env PATH="$WORK/bin" LC_ALL=zh_CN.UTF-8 "$DISC/n5launcher") \
+    >"$WORK/launcher.out" 2>"$WORK/launcher.err" &
+  LAUNCHER_PID=$!
+}
 e2e_start_xvfb
 e2e_start_launcher
 echo "ok: the first frame from the drive"
