@@ -233,12 +233,6 @@ set_locale() {
   fi
 }
 
-# The Windows folder's explorer.exe becomes a recorder until the end of the test.
-record_explorer() {
-  save_file drive_c/windows/explorer.exe
-  restore_steps+=(put_back_saved)
-  put_recorder "$drive_c/windows/explorer.exe"
-}
 
 # ---------------------------------------------------------------------------------------------
 # Hostile launcher folders. A row: the locale the launcher runs under, the ANSI code page

@@ -174,6 +174,13 @@ put_stand_ins() {
   put_recorder "$drive_c/Program Files/Internet.exe"
 }
 
+# The Windows folder's explorer.exe becomes a recorder until the end of the test.
+record_explorer() {
+  save_file drive_c/windows/explorer.exe
+  restore_steps+=(put_back_saved)
+  put_recorder "$drive_c/windows/explorer.exe"
+}
+
 # Maps drive LETTER (d, e or f) to the Unix folder DIR; the other test drives are unmapped.
 map_drive() { # map_drive DIR LETTER
   local l
