@@ -43,8 +43,8 @@ int main(int argc, char** argv) {
     std::perror("pidfd_open");
     return 1;
   }
-  const long done = syscall(SYS_process_madvise, pidfd, ranges.data(), ranges.size(),
-                            MADV_PAGEOUT, 0);
+  const long done =
+      syscall(SYS_process_madvise, pidfd, ranges.data(), ranges.size(), MADV_PAGEOUT, 0);
   close(pidfd);
   if (done < 0) {
     std::perror("process_madvise");
