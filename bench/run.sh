@@ -32,7 +32,7 @@ cleanup() {
 trap cleanup EXIT
 
 # The server picks a free display itself and says which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do grep -q '^[0-9]' "$work/display" && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$work/display")"

@@ -38,7 +38,7 @@ wait_for() {  # seconds, command...
 
 # The server picks a free display itself and says which.
 number_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
 xvfb_pid=$!
 wait_for 10 grep -q '^[0-9]' "$number_file" || { echo "run-demo: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$number_file")"

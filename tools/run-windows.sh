@@ -42,7 +42,7 @@ trap cleanup EXIT
 
 # The virtual display, when there is no real one.
 if [ -z "${DISPLAY:-}" ]; then
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$base/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$base/display" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$base/display" ] && break; sleep 0.1; done
   [ -s "$base/display" ] || { echo "run-windows: Xvfb did not start" >&2; exit 1; }

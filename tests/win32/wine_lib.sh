@@ -57,9 +57,14 @@ log "the launcher under test: $N5_LAUNCHER_EXE"
 
 # ---------------------------------------------------------------------------------------------
 # The virtual display, on the first free display number.
+# -noreset: by default the server resets whenever its last client leaves, and a reset drops
+# the connections that arrive meanwhile. Until Wine's first process connects, every poll of
+# wait_window (an xdotool that connects and leaves) is such a last client, so the explorer
+# that Wine starts for the desktop, or the launcher itself, could lose its display at start:
+# the launcher then ended at once ("no driver could be loaded") or never showed its window.
 start_xvfb() {
   local fd_file=$work/xvfb.display
-  Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
+  Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp -noreset \
     3>"$fd_file" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
