@@ -18,14 +18,6 @@ std::optional<assets::AssetId> AssetOfRole(const std::string& role) {
   return std::nullopt;
 }
 
-SDL_Surface* Decode(std::span<const std::uint8_t> file, Uint32 screen_format) {
-  SDL_Surface* picture = DecodePicture(file);
-  if (picture == nullptr) return nullptr;
-  SDL_Surface* converted = SDL_ConvertSurfaceFormat(picture, screen_format, 0);
-  SDL_FreeSurface(picture);
-  return converted;
-}
-
 }  // namespace
 
 PictureSurfaces::~PictureSurfaces() {
@@ -36,7 +28,8 @@ SDL_Surface* PictureSurfaces::ForRole(const std::string& role) {
   auto found = surfaces_.find(role);
   if (found != surfaces_.end()) return found->second;
   std::optional<assets::AssetId> id = AssetOfRole(role);
-  SDL_Surface* surface = id ? Decode(files_(*id), screen_format_) : nullptr;
+  // Decoded straight into the screen's format.
+  SDL_Surface* surface = id ? DecodePicture(files_(*id), screen_format_) : nullptr;
   surfaces_.emplace(role, surface);  // a picture that failed is not decoded again
   return surface;
 }

@@ -8,16 +8,16 @@ namespace {
 
 using Loader = SDL_Surface* (*)(SDL_RWops*);
 
-SDL_Surface* Decode(std::span<const std::uint8_t> file, Loader load) {
+SDL_Surface* Decode(std::span<const std::uint8_t> file, Loader load, Uint32 format) {
   if (file.empty()) return nullptr;
   SDL_RWops* stream = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
   if (stream == nullptr) return nullptr;
   SDL_Surface* decoded = load(stream);
   SDL_RWclose(stream);
   if (decoded == nullptr) return nullptr;
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_Surface* converted = SDL_ConvertSurfaceFormat(decoded, format, 0);
   SDL_FreeSurface(decoded);
-  return argb;
+  return converted;
 }
 
 SDL_Surface* LoadPng(SDL_RWops* stream) {
@@ -35,12 +35,12 @@ int U16(std::span<const std::uint8_t> bytes, std::size_t at) {
 
 }  // namespace
 
-SDL_Surface* DecodePicture(std::span<const std::uint8_t> file) {
-  return Decode(file, LoadPng);
+SDL_Surface* DecodePicture(std::span<const std::uint8_t> file, Uint32 format) {
+  return Decode(file, LoadPng, format);
 }
 
 SDL_Surface* DecodeIconOrCursor(std::span<const std::uint8_t> file) {
-  return Decode(file, LoadIconOrCursor);
+  return Decode(file, LoadIconOrCursor, SDL_PIXELFORMAT_ARGB8888);
 }
 
 std::optional<HotSpot> CursorHotSpot(std::span<const std::uint8_t> file) {

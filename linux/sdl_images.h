@@ -7,13 +7,15 @@
 #include <optional>
 #include <span>
 
+#include <SDL2/SDL_pixels.h>
 #include <SDL2/SDL_surface.h>
 
 namespace n5::linux_ui {
 
-// A new ARGB8888 surface (the caller frees it), or nullptr when the bytes are not a picture
+// A new surface in `format` (the caller frees it), or nullptr when the bytes are not a picture
 // SDL2_image can read (empty, cut short, damaged).
-SDL_Surface* DecodePicture(std::span<const std::uint8_t> file);
+SDL_Surface* DecodePicture(std::span<const std::uint8_t> file,
+                           Uint32 format = SDL_PIXELFORMAT_ARGB8888);
 // The same for a .cur or .ico file, which SDL2_image tells from its header.
 SDL_Surface* DecodeIconOrCursor(std::span<const std::uint8_t> file);
 

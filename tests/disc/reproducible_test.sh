@@ -10,7 +10,8 @@
 source "$(dirname "$0")/disc_lib.sh"
 : "${N5_SOURCE_DIR:?}"
 first_out=$(dirname "$N5_DISC_IMAGE")
-epoch=${SOURCE_DATE_EPOCH:-$(git -C "$N5_SOURCE_DIR" log -1 --format=%ct)}
+# The date the first build used (its commit's time when it was made).
+epoch=$(cat "$first_out/source-date-epoch")
 
 second="$WORK/another folder"
 mkdir -p "$second"

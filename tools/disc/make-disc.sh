@@ -66,6 +66,8 @@ disc_date=$(date -u -d "@$SOURCE_DATE_EPOCH" +%Y%m%d%H%M%S00)
 
 mkdir -p "$out"
 rm -f "$image"
+# The date this image was made with, for a second build that must give the same bytes.
+echo "$SOURCE_DATE_EPOCH" >"$out/source-date-epoch"
 if [ -z "$content" ]; then
   content=$out/demo-content
   rm -rf "$content"
