@@ -49,15 +49,13 @@ int ProtectionOf(std::string_view permissions) {
 // over it in one step (mremap), so every address keeps its bytes throughout: the code that runs
 // here, inside the mapping perhaps, never sees a gap.
 bool MakeResident(const Mapping& mapping) {
+  // A segment without read permission (none in a normal program) cannot be copied.
+  if ((mapping.protection & PROT_READ) == 0) return false;
   const std::size_t length = mapping.end - mapping.start;
   void* copy = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (copy == MAP_FAILED) return false;
-  auto* original = reinterpret_cast<void*>(mapping.start);
-  // A segment without read permission (none in a normal program) cannot be copied.
-  if ((mapping.protection & PROT_READ) == 0) {
-    munmap(copy, length);
-    return false;
-  }
+  // An address the memory map names.
+  auto* original = reinterpret_cast<void*>(mapping.start);  // NOLINT(performance-no-int-to-ptr)
   std::memcpy(copy, original, length);
   if (mprotect(copy, length, mapping.protection) != 0 ||
       mremap(copy, length, length, MREMAP_MAYMOVE | MREMAP_FIXED, original) == MAP_FAILED) {

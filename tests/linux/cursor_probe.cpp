@@ -42,8 +42,9 @@ int Hand() {
   if (hand == nullptr || !hot) return 1;
   Counts counts;
   for (int y = 0; y < hand->h; ++y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(
-        static_cast<const std::uint8_t*>(hand->pixels) + y * hand->pitch);
+    const auto* row =
+        reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(hand->pixels) +
+                                               static_cast<std::ptrdiff_t>(y) * hand->pitch);
     for (int x = 0; x < hand->w; ++x) Count(row[x], true, counts);
   }
   std::printf("%dx%d hot %d,%d black %d white %d\n", hand->w, hand->h, hot->x, hot->y, counts.black,

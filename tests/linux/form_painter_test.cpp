@@ -100,7 +100,8 @@ TEST_F(FormPainterTest, DrawsCaptionsInTheirColourCutOffAtTheirButtons) {
   auto background_at = [&](int x, int y) {
     Uint32 argb = 0;
     std::memcpy(&argb,
-                static_cast<const Uint8*>(background->pixels) + y * background->pitch + x * 4,
+                static_cast<const Uint8*>(background->pixels) +
+                    static_cast<std::ptrdiff_t>(y) * background->pitch + std::ptrdiff_t{x} * 4,
                 sizeof argb);
     return Rgb{static_cast<std::uint8_t>(argb >> 16), static_cast<std::uint8_t>(argb >> 8),
                static_cast<std::uint8_t>(argb)};

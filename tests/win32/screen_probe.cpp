@@ -62,8 +62,9 @@ std::optional<CursorImage> ReadCursor(const std::vector<std::uint8_t>& bytes) {
   }
   CursorImage cursor{image->w, image->h, hot->x, hot->y, {}};
   for (int y = 0; y < image->h; ++y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(
-        static_cast<const std::uint8_t*>(image->pixels) + y * image->pitch);
+    const auto* row =
+        reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(image->pixels) +
+                                               static_cast<std::ptrdiff_t>(y) * image->pitch);
     cursor.argb.insert(cursor.argb.end(), row, row + image->w);
   }
   SDL_FreeSurface(image);

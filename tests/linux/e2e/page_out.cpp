@@ -33,7 +33,9 @@ int main(int argc, char** argv) {
     const std::size_t dash = range.find('-');
     const auto start = std::stoull(range.substr(0, dash), nullptr, 16);
     const auto end = std::stoull(range.substr(dash + 1), nullptr, 16);
-    ranges.push_back({reinterpret_cast<void*>(start), static_cast<std::size_t>(end - start)});
+    // An address of the other process, as its memory map names it.
+    void* address = reinterpret_cast<void*>(start);  // NOLINT(performance-no-int-to-ptr)
+    ranges.push_back({address, static_cast<std::size_t>(end - start)});
     bytes += end - start;
   }
   std::printf("mappings=%zu bytes=%zu\n", ranges.size(), bytes);
