@@ -222,7 +222,7 @@ picture_bytes=$(cat assets/pictures/*.png assets/cursors/*.cur assets/icon/*.ico
   row zenity "peer: zenity --list" ""
   if [ "$have_wine" -eq 1 ]; then
     row wine "Windows launcher under Wine (warm wineserver$wine_row)" "$(pair_ratio wine wine_floor 1) × Win32 floor"
-    row wine_floor "floor: Win32 window with the same bitmap" "1"
+    row wine_floor "floor: Win32 window with the same picture" "1"
   fi
   echo
   echo "| peak resident memory at first frame | median kB | min | max | ratio (median of pairs) |"
