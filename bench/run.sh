@@ -269,7 +269,7 @@ picture_bytes=$(cat assets/pictures/*.png assets/cursors/*.cur assets/icon/*.ico
   echo
   echo "| size | bytes |"
   echo "| --- | ---: |"
-  echo "| Linux launcher (release, not stripped of symbols) | $(size_of "$release/n5launcher") |"
+  echo "| Linux launcher (as on the disc: SDL linked in, no symbols) | $(size_of "$release/n5launcher") |"
   echo "| Windows launcher n5launcher.exe | $(size_of "$win32/n5launcher.exe") |"
   echo "| pictures, cursors and icon carried (files) | $picture_bytes |"
   if [ -f "$win32/n5launcher.exe" ] && command -v i686-w64-mingw32-objdump >/dev/null; then
