@@ -46,7 +46,6 @@ endstream"
   printf '%s' "$body" > "$file"
 }
 
-mkdir -p "$disc"
 mkdir -p "$disc/集成安装程序"
 cat > "$disc/集成安装程序/setup.exe" <<'SETUP'
 #!/bin/sh
